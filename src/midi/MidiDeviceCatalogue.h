@@ -1,0 +1,41 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "midi/MidiBackend.h"
+
+namespace kelmar {
+
+// A device as the ports list it: which backend has it, and its name there.
+struct MidiDeviceEntry {
+    MidiBackend* backend = nullptr;
+    std::string name;
+};
+
+// Every MIDI backend the program can reach, in list order, plus the default
+// output (the mapper, device -1) that stands in front of the list.
+class MidiDeviceCatalogue {
+public:
+    // The catalogue of this system: the built-in synthesizer (also the
+    // default output), JACK and the ALSA sequencer, each only if it works.
+    static std::unique_ptr<MidiDeviceCatalogue> createSystem();
+
+    void addBackend(std::unique_ptr<MidiBackend> backend);
+    // The default output plays through `device` of `backend`; it is listed as `label`.
+    void setMapper(MidiBackend* backend, std::string device, std::string label);
+
+    // Fresh lists, asked of every backend now.
+    std::vector<MidiDeviceEntry> outputs() const;
+    std::vector<MidiDeviceEntry> inputs() const;
+    const MidiDeviceEntry& mapper() const { return mapper_; }
+    const std::string& mapperLabel() const { return mapperLabel_; }
+
+private:
+    std::vector<std::unique_ptr<MidiBackend>> backends_;
+    MidiDeviceEntry mapper_;
+    std::string mapperLabel_;
+};
+
+} // namespace kelmar

@@ -1,0 +1,134 @@
+#include "midi/MidiInputPort.h"
+
+#include <QSocketNotifier>
+
+#include "midi/PortError.h"
+
+namespace kelmar {
+
+MidiInputPort::MidiInputPort(const MidiDeviceCatalogue& catalogue, QObject* parent)
+    : QObject(parent)
+    , catalogue_(catalogue)
+{
+    if (queue_.wakeDescriptor() >= 0) {
+        notifier_ = new QSocketNotifier(queue_.wakeDescriptor(), QSocketNotifier::Read, this);
+        connect(notifier_, &QSocketNotifier::activated, this, &MidiInputPort::onWake);
+    }
+}
+
+MidiInputPort::~MidiInputPort()
+{
+    close();
+}
+
+void MidiInputPort::Command(int code)
+{
+    switch (code) {
+    case Open:
+        open();
+        break;
+    case Close:
+        close();
+        break;
+    case Start:
+        queue_.setAccepting(device_ != nullptr);
+        break;
+    case Stop:
+        queue_.setAccepting(false);
+        break;
+    case Discard:
+        queue_.pop();
+        break;
+    default:
+        break; // unknown commands do nothing
+    }
+}
+
+const std::vector<MidiDeviceEntry>& MidiInputPort::devices()
+{
+    if (!listed_) {
+        devices_ = catalogue_.inputs();
+        listed_ = true;
+    }
+    return devices_;
+}
+
+int MidiInputPort::DeviceCount()
+{
+    devices_ = catalogue_.inputs();
+    listed_ = true;
+    return static_cast<int>(devices_.size());
+}
+
+std::string MidiInputPort::DeviceName()
+{
+    const auto& list = devices();
+    if (deviceIndex_ < 0 || deviceIndex_ >= static_cast<int>(list.size()))
+        return {};
+    return list[static_cast<std::size_t>(deviceIndex_)].name;
+}
+
+int MidiInputPort::IsOpen() const
+{
+    return device_ && device_->isOpen() ? 1 : 0;
+}
+
+int MidiInputPort::InStatus() const
+{
+    const InputMessage* m = queue_.front();
+    return m ? m->status : 0;
+}
+
+int MidiInputPort::InData1() const
+{
+    const InputMessage* m = queue_.front();
+    return m ? m->data1 : 0;
+}
+
+int MidiInputPort::InData2() const
+{
+    const InputMessage* m = queue_.front();
+    return m ? m->data2 : 0;
+}
+
+void MidiInputPort::open()
+{
+    close();
+    lastError_.clear();
+    const auto& list = devices();
+    if (deviceIndex_ < 0 || deviceIndex_ >= static_cast<int>(list.size())) {
+        lastError_ = "There is no MIDI input device number " + std::to_string(deviceIndex_) + ".";
+        return;
+    }
+    const MidiDeviceEntry& entry = list[static_cast<std::size_t>(deviceIndex_)];
+    auto result = entry.backend->openInput(entry.name, queue_);
+    if (!result.device) {
+        lastError_ = result.error.empty() ? "The device could not be opened." : result.error;
+        return;
+    }
+    device_ = std::move(result.device);
+    openName_ = entry.name;
+}
+
+void MidiInputPort::close()
+{
+    queue_.setAccepting(false);
+    device_.reset(); // no message is pushed after this
+    queue_.clear();
+    queue_.takeErrors();
+    openName_.clear();
+}
+
+void MidiInputPort::onWake()
+{
+    queue_.acknowledgeWake();
+    const std::uint32_t errors = queue_.takeErrors();
+    for (int code = 0; code < 32; ++code) {
+        if (errors & (1u << code))
+            Q_EMIT PortError(code, QString::fromStdString(portErrorText(code, openName_)));
+    }
+    if (queue_.accepting() && queue_.size() > 0)
+        Q_EMIT MessagesArrived();
+}
+
+} // namespace kelmar

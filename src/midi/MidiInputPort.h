@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "midi/MidiDeviceCatalogue.h"
+#include "midi/MidiInputQueue.h"
+
+class QSocketNotifier;
+
+namespace kelmar {
+
+// The input port: opens an input device and queues what it receives.
+// Commands: 1 open the device at DeviceIndex, 2 close, 4 start delivering,
+// 5 stop delivering, 6 discard the oldest queued message.
+// Its events arrive as signals on the thread that owns the port.
+class MidiInputPort : public QObject {
+    Q_OBJECT
+
+public:
+    enum CommandCode { Open = 1, Close = 2, Start = 4, Stop = 5, Discard = 6 };
+
+    explicit MidiInputPort(const MidiDeviceCatalogue& catalogue, QObject* parent = nullptr);
+    ~MidiInputPort() override;
+
+    void Command(int code);
+
+    void setDeviceIndex(int index) { deviceIndex_ = index; }
+    int DeviceIndex() const { return deviceIndex_; }
+    std::string DeviceName();
+    int DeviceCount();
+    int IsOpen() const;
+
+    int QueueCount() const { return static_cast<int>(queue_.size()); }
+    int InStatus() const;
+    int InData1() const;
+    int InData2() const;
+
+    // Why the last open failed; empty when it succeeded.
+    const std::string& LastError() const { return lastError_; }
+    const std::string& OpenDeviceName() const { return openName_; }
+
+Q_SIGNALS:
+    // Messages are waiting in the queue (raised only while started).
+    void MessagesArrived();
+    // The MIDI system reported a problem; see PortError.h for the codes.
+    void PortError(int code, const QString& text);
+
+private:
+    void open();
+    void close();
+    void onWake();
+    const std::vector<MidiDeviceEntry>& devices();
+
+    const MidiDeviceCatalogue& catalogue_;
+    std::vector<MidiDeviceEntry> devices_;
+    bool listed_ = false;
+    int deviceIndex_ = 0;
+    MidiInputQueue queue_;
+    QSocketNotifier* notifier_ = nullptr;
+    std::unique_ptr<MidiInputDevice> device_;
+    std::string openName_;
+    std::string lastError_;
+};
+
+} // namespace kelmar

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QMetaObject>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "midi/ChannelState.h"
+#include "midi/MidiInputPort.h"
+#include "midi/MidiOutputPort.h"
+#include "midi/MidiValue.h"
+
+namespace kelmar {
+
+class ChannelControls;
+
+// The procedures through which the program sends, receives and opens MIDI,
+// over the two ports, and the channel state they read and write.
+class MidiMessageLayer {
+public:
+    MidiMessageLayer(MidiOutputPort& out, MidiInputPort& in);
+    ~MidiMessageLayer();
+    MidiMessageLayer(const MidiMessageLayer&) = delete;
+    MidiMessageLayer& operator=(const MidiMessageLayer&) = delete;
+
+    ChannelState& channels() { return channels_; }
+    const ChannelState& channels() const { return channels_; }
+    MidiOutputPort& output() { return out_; }
+    MidiInputPort& input() { return in_; }
+
+    // Controls that MidiThru sets; none until the main window exists.
+    void setControls(ChannelControls* controls) { controls_ = controls; }
+    // Shows an input error to the user.
+    void setErrorPresenter(std::function<void(const std::string&)> show) { showError_ = std::move(show); }
+    // Ends the program; called last by CloseMidi.
+    void setProgramEnd(std::function<void()> end) { endProgram_ = std::move(end); }
+
+    void SendMidi(int status, const MidiValue& data1, const MidiValue& data2);
+    void SendProgramChange();
+    void SendPan();
+    void AllNotesOffSweep();
+
+    std::vector<std::string> ListMidiOutDevices();
+    std::vector<std::string> ListMidiInDevices();
+    void OpenMidiOut(int position);
+    void OpenMidiIn(int position);
+    void CloseMidi();
+
+    void MidiThru();
+    void ReportMidiInError(int code, const std::string& text);
+
+private:
+    MidiOutputPort& out_;
+    MidiInputPort& in_;
+    ChannelState channels_;
+    ChannelControls* controls_ = nullptr;
+    std::function<void(const std::string&)> showError_;
+    std::function<void()> endProgram_;
+    QMetaObject::Connection arrived_;
+    QMetaObject::Connection error_;
+};
+
+} // namespace kelmar

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "midi/MidiDeviceCatalogue.h"
+#include "midi/MidiValue.h"
+
+namespace kelmar {
+
+// The output port: fields and commands through which the program sends MIDI.
+// Commands: 1 open the device at DeviceIndex (-1 the default output),
+// 2 close, 7 transmit Status/Data1/Data2 as one message.
+class MidiOutputPort {
+public:
+    enum CommandCode { Open = 1, Close = 2, Transmit = 7 };
+
+    explicit MidiOutputPort(const MidiDeviceCatalogue& catalogue);
+    ~MidiOutputPort();
+    MidiOutputPort(const MidiOutputPort&) = delete;
+    MidiOutputPort& operator=(const MidiOutputPort&) = delete;
+
+    void Command(int code);
+
+    void setDeviceIndex(int index) { deviceIndex_ = index; }
+    int DeviceIndex() const { return deviceIndex_; }
+    // Name of the device at DeviceIndex in the list last read by DeviceCount.
+    std::string DeviceName();
+    // Number of output devices, the default output not counted; reads the list afresh.
+    int DeviceCount();
+    int IsOpen() const;
+
+    void setStatus(int status) { status_ = status; }
+    void setData1(MidiValue value) { data1_ = std::move(value); }
+    void setData2(MidiValue value) { data2_ = std::move(value); }
+    void setData3(MidiValue value) { data3_ = std::move(value); }
+    int Data1() const { return data1_.toInt16(); }
+
+    // Why the last open failed; empty when it succeeded.
+    const std::string& LastError() const { return lastError_; }
+    // Name of the device that is open now; empty when none is.
+    const std::string& OpenDeviceName() const { return openName_; }
+
+private:
+    void open();
+    void close();
+    void transmit();
+    const std::vector<MidiDeviceEntry>& devices();
+
+    const MidiDeviceCatalogue& catalogue_;
+    std::vector<MidiDeviceEntry> devices_;
+    bool listed_ = false;
+    int deviceIndex_ = 0;
+    int status_ = 0;
+    MidiValue data1_, data2_, data3_;
+    std::unique_ptr<MidiOutputDevice> device_;
+    std::string openName_;
+    std::string lastError_;
+};
+
+} // namespace kelmar

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "midi/MidiBackend.h"
+
+class RtMidiIn;
+class RtMidiOut;
+
+namespace kelmar {
+
+// MIDI through the ALSA sequencer, by RtMidi's ALSA API. Where there is no
+// sequencer the lists are empty and nothing is opened.
+class AlsaBackend : public MidiBackend {
+public:
+    explicit AlsaBackend(std::string clientName = "Kelmar");
+    ~AlsaBackend() override;
+
+    std::vector<std::string> outputNames() override;
+    std::vector<std::string> inputNames() override;
+    OpenResult<MidiOutputDevice> openOutput(const std::string& name) override;
+    OpenResult<MidiInputDevice> openInput(const std::string& name, MidiInputQueue& queue) override;
+
+private:
+    std::string clientName_;
+    std::unique_ptr<RtMidiOut> lister_;   // enumerates writable ports; null without ALSA
+    std::unique_ptr<RtMidiIn> inLister_;  // enumerates readable ports; null without ALSA
+};
+
+} // namespace kelmar
