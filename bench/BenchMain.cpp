@@ -1,12 +1,15 @@
-#include <QCoreApplication>
+#include <QApplication>
 
 #include <benchmark/benchmark.h>
 
-// The benchmarks run inside a QCoreApplication so the ports work as in the program.
+// The benchmarks run inside a QApplication (offscreen unless told otherwise)
+// so ports and widgets work as in the program.
 int main(int argc, char* argv[])
 {
     qputenv("JACK_NO_START_SERVER", "1");
-    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
