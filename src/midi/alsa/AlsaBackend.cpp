@@ -2,14 +2,167 @@
 
 #include <rtmidi/RtMidi.h>
 
+#include <chrono>
+#include <thread>
+
+#include "midi/MidiInputQueue.h"
+
 namespace kelmar {
 
-// Placeholder until the backend is written.
-AlsaBackend::AlsaBackend(std::string clientName) : clientName_(std::move(clientName)) {}
+namespace {
+
+using Clock = std::chrono::steady_clock;
+// How long a send may wait for room in the sequencer's queue before giving up.
+constexpr auto SendPatience = std::chrono::seconds(2);
+
+// Builds an RtMidi object on the ALSA API only; null where there is no
+// sequencer (RtMidi throws then instead of falling back).
+template <typename T, typename... Args>
+std::unique_ptr<T> makeAlsa(Args&&... args)
+{
+    try {
+        return std::make_unique<T>(RtMidi::LINUX_ALSA, std::forward<Args>(args)...);
+    } catch (const RtMidiError&) {
+        return nullptr;
+    }
+}
+
+template <typename T>
+std::vector<std::string> portNames(T* rtmidi, const std::string& ownClient)
+{
+    std::vector<std::string> names;
+    if (!rtmidi)
+        return names;
+    const unsigned int count = rtmidi->getPortCount();
+    for (unsigned int i = 0; i < count; ++i) {
+        std::string name = rtmidi->getPortName(i);
+        if (!name.empty() && name.rfind(ownClient + ":", 0) != 0)
+            names.push_back(std::move(name));
+    }
+    return names;
+}
+
+template <typename T>
+bool openByName(T& rtmidi, const std::string& name, const std::string& portName)
+{
+    const unsigned int count = rtmidi.getPortCount();
+    for (unsigned int i = 0; i < count; ++i) {
+        if (rtmidi.getPortName(i) == name) {
+            rtmidi.openPort(i, portName);
+            return rtmidi.isPortOpen();
+        }
+    }
+    return false;
+}
+
+// An ALSA sequencer port we send to. The sequencer's output queue is small
+// and RtMidi drops a message it cannot queue (with a warning), so a send
+// that failed for lack of room is waited for and tried again.
+class AlsaOutputDevice : public MidiOutputDevice {
+public:
+    explicit AlsaOutputDevice(std::unique_ptr<RtMidiOut> out) : out_(std::move(out))
+    {
+        out_->setErrorCallback(&AlsaOutputDevice::onError, this);
+    }
+
+    void send(const MidiBytes& message) override
+    {
+        const auto deadline = Clock::now() + SendPatience;
+        do {
+            failed_ = false;
+            out_->sendMessage(message.data.data(), message.size);
+            if (!failed_)
+                return;
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        } while (Clock::now() < deadline);
+    }
+
+    bool isOpen() const override { return out_->isPortOpen(); }
+
+private:
+    static void onError(RtMidiError::Type, const std::string&, void* self)
+    {
+        static_cast<AlsaOutputDevice*>(self)->failed_ = true;
+    }
+
+    std::unique_ptr<RtMidiOut> out_;
+    bool failed_ = false;
+};
+
+// An ALSA sequencer port we receive from; RtMidi's thread pushes each
+// message into the queue (lock-free, no allocation on our side).
+class AlsaInputDevice : public MidiInputDevice {
+public:
+    AlsaInputDevice(std::unique_ptr<RtMidiIn> in, MidiInputQueue& queue) : in_(std::move(in))
+    {
+        in_->ignoreTypes(true, true, true); // system exclusive, timing, active sensing
+        in_->setCallback(&AlsaInputDevice::onMessage, &queue);
+    }
+    ~AlsaInputDevice() override
+    {
+        in_->cancelCallback();
+        in_->closePort();
+    }
+
+    bool isOpen() const override { return in_->isPortOpen(); }
+
+private:
+    static void onMessage(double, std::vector<unsigned char>* message, void* queue)
+    {
+        if (message)
+            static_cast<MidiInputQueue*>(queue)->pushEvent({message->data(), message->size()});
+    }
+
+    std::unique_ptr<RtMidiIn> in_;
+};
+
+} // namespace
+
+AlsaBackend::AlsaBackend(std::string clientName)
+    : clientName_(std::move(clientName))
+    , lister_(makeAlsa<RtMidiOut>(clientName_))
+    , inLister_(makeAlsa<RtMidiIn>(clientName_))
+{
+}
+
 AlsaBackend::~AlsaBackend() = default;
-std::vector<std::string> AlsaBackend::outputNames() { return {}; }
-std::vector<std::string> AlsaBackend::inputNames() { return {}; }
-OpenResult<MidiOutputDevice> AlsaBackend::openOutput(const std::string&) { return {nullptr, "not built yet"}; }
-OpenResult<MidiInputDevice> AlsaBackend::openInput(const std::string&, MidiInputQueue&) { return {nullptr, "not built yet"}; }
+
+std::vector<std::string> AlsaBackend::outputNames()
+{
+    return portNames(lister_.get(), clientName_);
+}
+
+std::vector<std::string> AlsaBackend::inputNames()
+{
+    return portNames(inLister_.get(), clientName_);
+}
+
+OpenResult<MidiOutputDevice> AlsaBackend::openOutput(const std::string& name)
+{
+    auto out = makeAlsa<RtMidiOut>(clientName_);
+    if (!out)
+        return {nullptr, "The ALSA sequencer is not available."};
+    try {
+        if (!openByName(*out, name, "Kelmar output"))
+            return {nullptr, "The ALSA port \"" + name + "\" is no longer there."};
+    } catch (const RtMidiError& e) {
+        return {nullptr, e.getMessage()};
+    }
+    return {std::make_unique<AlsaOutputDevice>(std::move(out)), {}};
+}
+
+OpenResult<MidiInputDevice> AlsaBackend::openInput(const std::string& name, MidiInputQueue& queue)
+{
+    auto in = makeAlsa<RtMidiIn>(clientName_, MidiInputQueue::Capacity);
+    if (!in)
+        return {nullptr, "The ALSA sequencer is not available."};
+    try {
+        if (!openByName(*in, name, "Kelmar input"))
+            return {nullptr, "The ALSA port \"" + name + "\" is no longer there."};
+    } catch (const RtMidiError& e) {
+        return {nullptr, e.getMessage()};
+    }
+    return {std::make_unique<AlsaInputDevice>(std::move(in), queue), {}};
+}
 
 } // namespace kelmar
