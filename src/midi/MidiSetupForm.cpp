@@ -1,0 +1,139 @@
+#include "midi/MidiSetupForm.h"
+
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+#include "midi/MidiMessageLayer.h"
+
+namespace kelmar {
+
+namespace {
+
+// Places and sizes are kept in twips (15 to a logical pixel).
+QRect twips(int left, int top, int width, int height)
+{
+    return {left / 15, top / 15, width / 15, height / 15};
+}
+
+QFont regularFont(const QFont& base)
+{
+    QFont font = base;
+    font.setBold(false);
+    return font;
+}
+
+} // namespace
+
+MidiSetupForm::MidiSetupForm(MidiMessageLayer& midi, FailurePresenter presentFailure, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
+    , midi_(midi)
+    , presentFailure_(std::move(presentFailure))
+{
+    buildLayout();
+    load();
+}
+
+void MidiSetupForm::buildLayout()
+{
+    setObjectName("MIDISetupForm");
+    setWindowTitle("MIDI Setup");
+    setModal(true);
+    QFont windowFont("Sans Serif", 8);
+    windowFont.setPointSizeF(8.25);
+    windowFont.setBold(true);
+    setFont(windowFont);
+    setFixedSize(twips(0, 0, 6315, 1200).size());
+
+    // Created in tab order.
+    comboMidiIn_ = new QComboBox(this);
+    comboMidiIn_->setObjectName("ComboMidiIn");
+    comboMidiIn_->setGeometry(twips(120, 540, 2265, 315));
+    comboMidiOut_ = new QComboBox(this);
+    comboMidiOut_->setObjectName("ComboMidiOut");
+    comboMidiOut_->setGeometry(twips(2460, 540, 2265, 315));
+    label1_ = new QLabel("MIDI In Device", this);
+    label1_->setObjectName("Label1");
+    label1_->setGeometry(twips(150, 240, 2115, 255));
+    label2_ = new QLabel("MIDI Out Device", this);
+    label2_->setObjectName("Label2");
+    label2_->setGeometry(twips(2490, 240, 2025, 255));
+    cmdOk_ = new QPushButton("Ok", this);
+    cmdOk_->setObjectName("CmdOk");
+    cmdOk_->setGeometry(twips(5010, 240, 1005, 375));
+    cmdOk_->setDefault(true);
+    cmdCancel_ = new QPushButton("Cancel", this);
+    cmdCancel_->setObjectName("CmdCancel");
+    cmdCancel_->setGeometry(twips(5010, 690, 1005, 375));
+
+    for (QWidget* w : std::initializer_list<QWidget*>{comboMidiIn_, comboMidiOut_, label1_, label2_, cmdOk_, cmdCancel_})
+        w->setFont(regularFont(windowFont));
+    setTabOrder(comboMidiIn_, comboMidiOut_);
+    setTabOrder(comboMidiOut_, cmdOk_);
+    setTabOrder(cmdOk_, cmdCancel_);
+
+    connect(cmdOk_, &QPushButton::clicked, this, &MidiSetupForm::onOk);
+    connect(cmdCancel_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void MidiSetupForm::load()
+{
+    centreOnScreen();
+
+    for (const std::string& name : midi_.ListMidiOutDevices())
+        comboMidiOut_->addItem(QString::fromStdString(name));
+    // The first real device; the default output where there is none.
+    comboMidiOut_->setCurrentIndex(comboMidiOut_->count() > 1 ? 1 : 0);
+    midi_.output().setDeviceIndex(-1);
+    openOutput(comboMidiOut_->currentIndex());
+
+    const std::vector<std::string> inputs = midi_.ListMidiInDevices();
+    hasInputs_ = !inputs.empty();
+    for (const std::string& name : inputs)
+        comboMidiIn_->addItem(QString::fromStdString(name));
+    if (!hasInputs_)
+        comboMidiIn_->addItem(NoInputText);
+    comboMidiIn_->setCurrentIndex(0);
+    midi_.input().setDeviceIndex(0);
+    openInput(0);
+}
+
+void MidiSetupForm::centreOnScreen()
+{
+    const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+}
+
+void MidiSetupForm::openInput(int position)
+{
+    if (!hasInputs_)
+        return; // nothing to open; the list says so
+    midi_.OpenMidiIn(position);
+    const std::string& error = midi_.input().LastError();
+    if (!error.empty())
+        presentFailure_(QString("The MIDI input \"%1\" could not be opened.\n%2")
+                            .arg(comboMidiIn_->itemText(position), QString::fromStdString(error)));
+}
+
+void MidiSetupForm::openOutput(int position)
+{
+    midi_.OpenMidiOut(position);
+    const std::string& error = midi_.output().LastError();
+    if (!error.empty())
+        presentFailure_(QString("The MIDI output \"%1\" could not be opened.\n%2")
+                            .arg(comboMidiOut_->itemText(position), QString::fromStdString(error)));
+}
+
+void MidiSetupForm::onOk()
+{
+    openInput(comboMidiIn_->currentIndex());
+    openOutput(comboMidiOut_->currentIndex());
+    accept(); // hides; the dialog stays loaded
+}
+
+} // namespace kelmar

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include <functional>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace kelmar {
+
+class MidiMessageLayer;
+
+// The MIDI setup dialog: lists the input and output devices and opens the
+// chosen ones. Loading it (constructing) lists the devices afresh and opens
+// the defaults: the first real output (position 1) and the first input.
+// Ok opens the chosen pair (input first) and hides; Cancel closes it, and
+// its owner discards it so the next showing loads afresh.
+class MidiSetupForm : public QDialog {
+    Q_OBJECT
+
+public:
+    // Shows a message naming a device that failed to open and why.
+    using FailurePresenter = std::function<void(const QString&)>;
+
+    MidiSetupForm(MidiMessageLayer& midi, FailurePresenter presentFailure, QWidget* parent = nullptr);
+
+    static constexpr const char* NoInputText = "(no MIDI input device)";
+
+private:
+    void buildLayout();
+    void load();
+    void centreOnScreen();
+    void openInput(int position);
+    void openOutput(int position);
+    void onOk();
+
+    MidiMessageLayer& midi_;
+    FailurePresenter presentFailure_;
+    QComboBox* comboMidiIn_;
+    QComboBox* comboMidiOut_;
+    QLabel* label1_;
+    QLabel* label2_;
+    QPushButton* cmdOk_;
+    QPushButton* cmdCancel_;
+    bool hasInputs_ = false;
+};
+
+} // namespace kelmar
