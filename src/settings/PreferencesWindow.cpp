@@ -1,0 +1,22 @@
+#include "settings/PreferencesWindow.h"
+
+#include <QCheckBox>
+
+#include "app/Twips.h"
+
+namespace kelmar {
+
+PreferencesWindow::PreferencesWindow(QWidget* owner)
+    : QWidget(owner, Qt::Window)
+    , prefsCheck_(new QCheckBox("Display MIDI Setup on Load", this))
+{
+    setObjectName("kelmor_prefs");
+    setWindowTitle("Kelmar Preferences");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setGeometry(Twips::toPixels(TwipRect{3645, 3180, 4575, 3540}));
+    prefsCheck_->setObjectName("PrefsCheck");
+    prefsCheck_->setGeometry(Twips::toPixels(TwipRect{180, 195, 2475, 300}));
+    prefsCheck_->setChecked(true);
+}
+
+} // namespace kelmar
