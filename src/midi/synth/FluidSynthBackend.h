@@ -13,7 +13,15 @@ class FluidSynthEngine;
 
 // The built-in General MIDI synthesizer: FluidSynth with the system's GM
 // soundfont. One engine serves every output opened on it (the default
-// output and the synthesizer itself). It has no inputs.
+// output and the synthesizer itself); it starts with the first open (or
+// render) and runs until the backend and every opened output are gone.
+// It has no inputs.
+//
+// Opening succeeds whenever FluidSynth can create a synthesizer, so the
+// musician always gets a working port: without the soundfont it stays
+// silent, without an audio driver it sounds only through render() and
+// audioDriver() is "". The soundfont loads in the background; what is sent
+// meanwhile is played once it is in.
 class FluidSynthBackend : public MidiBackend {
 public:
     // Device: play through the first audio driver that starts.
