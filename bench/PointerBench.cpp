@@ -1,1 +1,80 @@
-// placeholder
+// One pointer event over a performance picture, through the real widget
+// path: a QMouseEvent sent to PerformanceImage(0), the area's handler, the
+// pair operation and the message layer, down to the bytes a recording
+// device is handed. Reports the median and the 99th percentile of single
+// events as counters (microseconds).
+#include <benchmark/benchmark.h>
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QMouseEvent>
+
+#include <algorithm>
+#include <chrono>
+#include <vector>
+
+#include "app/MainWindow.h"
+#include "performance/PerformanceAreas.h"
+#include "performance/PerformancePicture.h"
+#include "performance/RecordingMidiRig.h"
+
+namespace kelmar {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double percentile(std::vector<double>& samples, double fraction)
+{
+    const auto k = static_cast<std::size_t>(fraction * static_cast<double>(samples.size() - 1));
+    std::nth_element(samples.begin(), samples.begin() + static_cast<std::ptrdiff_t>(k), samples.end());
+    return samples[k];
+}
+
+// Argument: the list position picked in WidthCombo(0) under "Pitch":
+// 1 Velocity (pair 1, one message), 2 Pan (pair 2, two messages).
+void BM_PointerMoveToDevice(benchmark::State& state)
+{
+    constexpr std::size_t ClearEvery = 8192;
+    test::RecordingMidiRig midi;
+    midi.device->sent.reserve(2 * ClearEvery + 2);
+    midi.device->sentTo.reserve(2 * ClearEvery + 2);
+    MainWindow window(midi.layer);
+    window.show();
+    QCoreApplication::processEvents();
+    window.areas().area(0).WidthCombo->setCurrentIndex(static_cast<int>(state.range(0)));
+    PerformancePicture* picture = window.areas().area(0).PerformanceImage;
+    const int width = picture->width();
+    const int height = picture->height();
+
+    std::vector<double> micros;
+    micros.reserve(1 << 20);
+    int k = 0;
+    for (auto _ : state) {
+        const QPointF at((k * 7) % width + 0.5, (k * 3) % height + 0.5);
+        ++k;
+        QMouseEvent event(QEvent::MouseMove, at, picture->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                          Qt::NoModifier);
+        const auto start = Clock::now();
+        QCoreApplication::sendEvent(picture, &event);
+        const auto end = Clock::now();
+        if (micros.size() < micros.capacity())
+            micros.push_back(std::chrono::duration<double, std::micro>(end - start).count());
+        if (midi.device->sent.size() >= ClearEvery) {
+            state.PauseTiming();
+            midi.clear();
+            state.ResumeTiming();
+        }
+    }
+    if (midi.device->sent.empty() && k > 0) {
+        state.SkipWithError("nothing reached the device");
+        return;
+    }
+    state.SetItemsProcessed(state.iterations());
+    state.counters["p50_us"] = percentile(micros, 0.50);
+    state.counters["p99_us"] = percentile(micros, 0.99);
+    state.counters["max_us"] = *std::max_element(micros.begin(), micros.end());
+}
+BENCHMARK(BM_PointerMoveToDevice)->Arg(1)->Arg(2)->ArgName("width")->Unit(benchmark::kMicrosecond);
+
+} // namespace
+} // namespace kelmar

@@ -1,9 +1,9 @@
 #include <QApplication>
-#include <QLabel>
 
 #include <cstdlib>
 #include <memory>
 
+#include "app/MainWindow.h"
 #include "midi/MidiDeviceCatalogue.h"
 #include "midi/MidiInputPort.h"
 #include "midi/MidiMessageLayer.h"
@@ -28,11 +28,9 @@ int main(int argc, char* argv[])
     midi.OpenMidiOut(1);
     midi.OpenMidiIn(0);
 
-    QLabel placeholder("Kelmar");
-    placeholder.setObjectName("frmMain");
-    placeholder.setWindowTitle("Kelmar");
-    placeholder.resize(320, 120);
-    placeholder.show();
+    kelmar::MainWindow window(midi);
+    window.placeOnScreen();
+    window.show();
     const int code = QApplication::exec();
     return code;
 }

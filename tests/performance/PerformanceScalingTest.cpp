@@ -1,2 +1,99 @@
 #include <gtest/gtest.h>
-TEST(PlaceholderPerformanceScalingTest, Builds) {}
+
+#include <QString>
+
+#include <limits>
+
+#include "performance/FixedValueValidator.h"
+#include "performance/PairDispatch.h"
+#include "performance/PerformanceScaling.h"
+
+namespace kelmar {
+namespace {
+
+struct ScalingCase {
+    double x, y;
+    ScaledPosition expected;
+};
+
+// A picture 2070 twips wide and 1530 high, positions in twips.
+TEST(PerformanceScalingTest, ScalesThePictureTo0To126AndClampsOutsideIt)
+{
+    const ScalingCase cases[] = {
+        {1035, 765, {63, 63}},        // the middle
+        {0, 0, {0, 0}},               // top-left corner
+        {2069, 1529, {126, 126}},     // bottom-right pixel
+        {16, 12, {0, 0}},             // just short of the first step
+        {17, 13, {1, 1}},             // just past it
+        {-1, -300, {0, 0}},           // dragged out left and above
+        {2070, 1530, {126, 126}},     // the far edges themselves
+        {99999, 765, {126, 63}},      // dragged far right
+        {-0.5, 1e9, {0, 126}},
+    };
+    for (const ScalingCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << "x=" << c.x << " y=" << c.y);
+        EXPECT_EQ(PerformanceScaling::scale(c.x, c.y, 2070, 1530), c.expected);
+    }
+}
+
+TEST(PerformanceScalingTest, APictureWithoutSizeGivesZero)
+{
+    EXPECT_EQ(PerformanceScaling::scaleAxis(10, 0), 0);
+    EXPECT_EQ(PerformanceScaling::scaleAxis(std::numeric_limits<double>::quiet_NaN(), 100), 0);
+}
+
+// Every cell of the dispatch table: rows vertical, columns horizontal
+// parameter (Pitch, Velocity, Pan, Channel, Volume, Programme).
+TEST(PairDispatchTest, EveryCellOfTheTable)
+{
+    constexpr char table[6][7] = {
+        "-PPPPP", // Pitch
+        "PNPNNP", // Velocity
+        "PPNPNN", // Pan
+        "NNNNNN", // Channel
+        "NNNNNN", // Volume
+        "P-----", // Programme
+    };
+    for (int height = 0; height < 6; ++height) {
+        for (int width = 0; width < 6; ++width) {
+            const int code = 10 * height + width;
+            const char cell = table[height][width];
+            const PairKind expected =
+                cell == 'P' ? PairKind::Pair : cell == 'N' ? PairKind::NotAvailable : PairKind::Nothing;
+            EXPECT_EQ(PairDispatch::kindOf(code), expected) << "code " << code;
+        }
+    }
+}
+
+TEST(PairDispatchTest, CodesOutsideTheTablePlayNothing)
+{
+    for (const int code : {-1, 6, 9, 56, 60, 99})
+        EXPECT_EQ(PairDispatch::kindOf(code), PairKind::Nothing) << "code " << code;
+}
+
+TEST(FixedValueValidatorTest, AcceptsOnlyWholeNumbers0To127)
+{
+    const struct {
+        const char* text;
+        QValidator::State state;
+    } cases[] = {
+        {"", QValidator::Intermediate}, // retyping: the box may be empty
+        {"0", QValidator::Acceptable},
+        {"63", QValidator::Acceptable},
+        {"127", QValidator::Acceptable},
+        {"007", QValidator::Acceptable},
+        {"128", QValidator::Invalid},
+        {"1270", QValidator::Invalid},
+        {"-1", QValidator::Invalid},
+        {"+5", QValidator::Invalid},
+        {" 5", QValidator::Invalid},
+        {"1.5", QValidator::Invalid},
+        {"x", QValidator::Invalid},
+        {"\u0664", QValidator::Invalid}, // a non-Latin digit
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FixedValueValidator::check(QString::fromUtf8(c.text)), c.state) << '"' << c.text << '"';
+}
+
+} // namespace
+} // namespace kelmar

@@ -1,0 +1,72 @@
+#include "app/FormulatorWidgets.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+
+#include "app/ControlArray.h"
+#include "app/Twips.h"
+#include "app/WindowFonts.h"
+
+namespace kelmar {
+
+namespace {
+
+struct Row {
+    const char* parameter;
+    TwipRect check;
+    int listTop;
+    const char* value;
+    int valueTop;
+};
+
+constexpr std::array<Row, FormulatorWidgets::RowCount> Rows = {{
+    {"Pitch (p)", {120, 210, 855, 285}, 225, "p = p", 270},
+    {"Velocity (v)", {120, 720, 1005, 285}, 750, "v = v", 795},
+    {"Pan (n)", {120, 1020, 825, 285}, 1035, "n = n", 1095},
+    {"Channel (c)", {120, 1320, 1110, 285}, 1320, "c = c", 1395},
+    {"Volume (l)", {120, 1635, 945, 285}, 1605, "l = l", 1665},
+    {"Programme (g)", {120, 1950, 1260, 285}, 1890, "g = g", 1950},
+}};
+constexpr int VolumeRow = 4; // its check box is disabled
+constexpr double ObtypePointSize = 6;
+
+} // namespace
+
+FormulatorWidgets FormulatorWidgets::build(QWidget* frame)
+{
+    FormulatorWidgets f;
+    for (int r = 0; r < RowCount; ++r) {
+        const Row& row = Rows.at(static_cast<std::size_t>(r));
+        const auto i = static_cast<std::size_t>(r);
+
+        auto* check = new QCheckBox(QString::fromLatin1(row.parameter), frame);
+        check->setFont(WindowFonts::small());
+        check->setGeometry(Twips::toPixels(row.check));
+        check->setEnabled(r != VolumeRow);
+        ControlArray::tag(check, QStringLiteral("frm_param"), r);
+        f.frm_param.at(i) = check;
+
+        auto* list = new QComboBox(frame);
+        list->setFont(WindowFonts::small());
+        list->setEditable(true);
+        list->setEditText(QStringLiteral("1"));
+        list->setGeometry(Twips::toPixels(TwipRect{1395, row.listTop, 675, 285}));
+        ControlArray::tag(list, QStringLiteral("var_num"), r);
+        f.var_num.at(i) = list;
+
+        auto* value = new QLabel(QString::fromLatin1(row.value), frame);
+        value->setFont(WindowFonts::small());
+        value->setGeometry(Twips::toPixels(TwipRect{2205, row.valueTop, 360, 195}));
+        ControlArray::tag(value, QStringLiteral("valueLabel"), r);
+        f.valueLabel.at(i) = value;
+    }
+    f.obtype = new QComboBox(frame);
+    f.obtype->setObjectName(QStringLiteral("obtype"));
+    f.obtype->setFont(WindowFonts::small(ObtypePointSize));
+    f.obtype->setEditable(false);
+    f.obtype->setGeometry(Twips::toPixels(TwipRect{2625, 210, 795, 270}));
+    return f;
+}
+
+} // namespace kelmar

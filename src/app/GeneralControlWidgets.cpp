@@ -1,0 +1,93 @@
+#include "app/GeneralControlWidgets.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "app/ControlArray.h"
+#include "app/Twips.h"
+#include "app/WindowFonts.h"
+
+namespace kelmar {
+
+namespace {
+
+template <typename T>
+T* place(T* widget, const char* name, const TwipRect& where)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(Twips::toPixels(where));
+    return widget;
+}
+
+QLabel* caption(QWidget* frame, const char* text)
+{
+    auto* label = new QLabel(QString::fromLatin1(text), frame);
+    label->setFont(WindowFonts::small());
+    return label;
+}
+
+// A value box: white, single-line border, centred.
+QLabel* valueBox(QWidget* frame, const char* text)
+{
+    QLabel* box = caption(frame, text);
+    box->setAlignment(Qt::AlignCenter);
+    box->setFrameShape(QFrame::Box);
+    box->setAutoFillBackground(true);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    box->setPalette(palette);
+    return box;
+}
+
+QScrollBar* bar(QWidget* frame, int maximum)
+{
+    auto* scroll = new QScrollBar(Qt::Horizontal, frame);
+    scroll->setRange(0, maximum);
+    scroll->setSingleStep(1);
+    scroll->setPageStep(1);
+    return scroll;
+}
+
+// A pick-only list on a white ground.
+QComboBox* patchList(QWidget* frame)
+{
+    auto* list = new QComboBox(frame);
+    list->setFont(WindowFonts::small());
+    list->setEditable(false);
+    QPalette palette = list->palette();
+    palette.setColor(QPalette::Button, Qt::white);
+    palette.setColor(QPalette::Base, Qt::white);
+    list->setPalette(palette);
+    return list;
+}
+
+} // namespace
+
+GeneralControlWidgets GeneralControlWidgets::build(QWidget* frame)
+{
+    GeneralControlWidgets g;
+    g.FormulatorLabel0 = caption(frame, "MIDI Channel");
+    ControlArray::tag(g.FormulatorLabel0, QStringLiteral("FormulatorLabel"), 0);
+    g.FormulatorLabel0->setGeometry(Twips::toPixels(TwipRect{60, 240, 900, 195}));
+    g.MIDIChannelOutLabel = place(valueBox(frame, "1"), "MIDIChannelOutLabel", {990, 210, 345, 210});
+    g.MidiChannelScroll = place(bar(frame, 15), "MidiChannelScroll", {180, 465, 1050, 150});
+    g.Label13 = place(caption(frame, "Volume"), "Label13", {1395, 240, 540, 180});
+    g.LabelVolume = place(valueBox(frame, "100"), "LabelVolume", {1920, 210, 405, 210});
+    g.VolumeScroll = place(bar(frame, 127), "VolumeScroll", {1470, 465, 795, 150});
+    g.Label5 = place(caption(frame, "Octave"), "Label5", {2400, 240, 495, 180});
+    g.LabelOctave = place(valueBox(frame, "0"), "LabelOctave", {2895, 210, 270, 210});
+    g.OctaveScroll = place(bar(frame, 3), "OctaveScroll", {2445, 465, 690, 150});
+    g.LabelPanText = place(caption(frame, "Pan"), "LabelPanText", {3270, 225, 315, 180});
+    g.LabelPan = place(valueBox(frame, "64"), "LabelPan", {3555, 210, 360, 210});
+    g.PanScroll = place(bar(frame, 127), "PanScroll", {3360, 465, 855, 150});
+    g.Command1 = place(new QPushButton(QStringLiteral(">|<"), frame), "Command1", {3960, 210, 360, 210});
+    g.Command1->setFont(WindowFonts::small());
+    g.LabelPatch = place(caption(frame, "Patch"), "LabelPatch", {4485, 180, 645, 255});
+    g.ComboPatch = place(patchList(frame), "ComboPatch", {4425, 360, 1530, 285});
+    g.FavouritePatch = place(patchList(frame), "FavouritePatch", {5985, 375, 1530, 285});
+    return g;
+}
+
+} // namespace kelmar

@@ -1,0 +1,92 @@
+#include "app/MainWindow.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/ClassicFrame.h"
+#include "app/ControlArray.h"
+#include "app/DecorationImages.h"
+#include "app/Twips.h"
+#include "app/WindowFonts.h"
+#include "performance/PerformanceAreas.h"
+
+namespace kelmar {
+
+namespace {
+
+constexpr TwipRect ClientArea{0, 0, 9045, 5955};
+constexpr int ScreenLeft = 1000;
+constexpr int ScreenTop = 1400;
+
+constexpr std::array<TwipRect, 3> FramePlaces = {{
+    {75, 45, 7605, 720},   // General Controls
+    {75, 795, 8910, 5130}, // Mouse Performance Controls
+    {3675, 180, 3960, 330}, // Formulator
+}};
+
+QLabel* decoration(QWidget* frame, const char* name, const QPixmap& image, const TwipRect& where)
+{
+    auto* picture = new QLabel(frame);
+    picture->setObjectName(QString::fromLatin1(name));
+    picture->setPixmap(image);
+    picture->setGeometry(Twips::toPixels(where));
+    return picture;
+}
+
+} // namespace
+
+MainWindow::MainWindow(MidiMessageLayer& midi, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::FramelessWindowHint)
+    , midi_(midi)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Kelmar"));
+    auto* client = new QWidget(this);
+    client->setFont(WindowFonts::sansBold()); // the window's font; the menu bar keeps the system's
+    client->setFixedSize(Twips::toPixels(ClientArea).size());
+    setCentralWidget(client);
+
+    // creation order: General Controls, Formulator, Mouse Performance Controls
+    QGroupBox* general = frame(client, 0, "General Controls");
+    QGroupBox* formulator = frame(client, 2, "Formulator");
+    QGroupBox* performance = frame(client, 1, "Mouse Performance Controls");
+
+    general_ = GeneralControlWidgets::build(general);
+    formulator_ = FormulatorWidgets::build(formulator);
+    // The formulator frame lies over the pan and patch controls; it goes
+    // behind the general controls, whose opaque frame keeps them usable.
+    general->setAutoFillBackground(true);
+    formulator->stackUnder(general);
+
+    buildPerformanceFrame(performance);
+    areas_->fillAxisLists();
+    areas_->resetPairTables();
+}
+
+void MainWindow::placeOnScreen() { move(Twips::toPixels(ScreenLeft), Twips::toPixels(ScreenTop)); }
+
+QGroupBox* MainWindow::frame(QWidget* client, int index, const char* caption)
+{
+    auto* box = new ClassicFrame(QString::fromLatin1(caption), client);
+    box->setFont(WindowFonts::sans());
+    box->setGeometry(Twips::toPixels(FramePlaces.at(static_cast<std::size_t>(index))));
+    ControlArray::tag(box, QStringLiteral("ControlFrame"), index);
+    frames_.at(static_cast<std::size_t>(index)) = box;
+    return box;
+}
+
+void MainWindow::buildPerformanceFrame(QGroupBox* frame)
+{
+    areas_ = new PerformanceAreas(midi_, frame);
+
+    allOff_ = new QPushButton(QStringLiteral("&All Notes Off"), frame);
+    allOff_->setObjectName(QStringLiteral("AllOff"));
+    allOff_->setFont(WindowFonts::sans());
+    allOff_->setGeometry(Twips::toPixels(TwipRect{6945, 4605, 1065, 315}));
+
+    goImage_ = decoration(frame, "GoImage", DecorationImages::go(), {8055, 4635, 300, 285});
+    allOffImage_ = decoration(frame, "AllOffImage", DecorationImages::allOff(), {8430, 4635, 300, 285});
+}
+
+} // namespace kelmar

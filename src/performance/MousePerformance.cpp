@@ -1,0 +1,60 @@
+#include "performance/MousePerformance.h"
+
+#include "midi/MidiMessageLayer.h"
+#include "performance/PerformanceScaling.h"
+
+namespace kelmar {
+
+std::optional<std::string> MousePerformance::pointerMoved(int area, const PointerSample& sample)
+{
+    state_.CurrentArea = static_cast<std::int16_t>(area);
+    // whether a button is held plays no part
+    if (sample.perfEnabled && !sample.mouseDownOnly)
+        return scaleAndDispatch(sample);
+    return std::nullopt;
+}
+
+std::optional<std::string> MousePerformance::buttonPressed(int area, PointerButton button, const PointerSample& sample)
+{
+    state_.CurrentArea = static_cast<std::int16_t>(area);
+    if (button == PointerButton::Right) {
+        midi_.AllNotesOffSweep(); // whatever the area's check boxes hold
+        return std::nullopt;
+    }
+    if (button == PointerButton::Left && sample.mouseDownOnly)
+        return scaleAndDispatch(sample);
+    return std::nullopt;
+}
+
+std::optional<std::string> MousePerformance::scaleAndDispatch(const PointerSample& sample)
+{
+    const ScaledPosition scaled = PerformanceScaling::scale(sample.x, sample.y, sample.width, sample.height);
+    state_.HorizontalValue = scaled.horizontal;
+    state_.VerticalValue = scaled.vertical;
+
+    PairInputs in;
+    in.h = scaled.horizontal;
+    in.v = scaled.vertical;
+    in.pitchText = sample.pitchText;
+    in.velText = sample.velText;
+    in.channel = midi_.channels().CurrentChannel;
+
+    PairOutcome outcome = PairOperations::play(pairs_.PairCode(state_.CurrentArea), in);
+    apply(outcome);
+    return std::move(outcome.readout);
+}
+
+// The statuses already carry the channel each message belongs on, so the
+// channel state is written once the messages are out.
+void MousePerformance::apply(const PairOutcome& outcome)
+{
+    for (const OutgoingMessage& m : outcome.messages)
+        midi_.SendMidi(m.status, m.data1, m.data2);
+    ChannelState& channels = midi_.channels();
+    if (outcome.channel)
+        channels.CurrentChannel = *outcome.channel;
+    if (outcome.volume)
+        channels.ChannelVolume.at(static_cast<std::size_t>(outcome.volume->channel)) = outcome.volume->value;
+}
+
+} // namespace kelmar

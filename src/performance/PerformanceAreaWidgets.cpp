@@ -1,0 +1,128 @@
+#include "performance/PerformanceAreaWidgets.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "app/ClassicFrame.h"
+#include "app/ControlArray.h"
+#include "app/Twips.h"
+#include "app/WindowFonts.h"
+#include "performance/FixedValueValidator.h"
+#include "performance/PerformanceAreaLayout.h"
+#include "performance/PerformancePicture.h"
+
+namespace kelmar {
+
+namespace {
+
+// The static captions of area i are FormulatorLabel(1 + 6i) .. (6 + 6i).
+constexpr int FirstCaptionIndex = 1;
+
+template <typename T>
+T* place(T* widget, const char* name, int index, const TwipRect& where)
+{
+    ControlArray::tag(widget, QString::fromLatin1(name), index);
+    widget->setGeometry(Twips::toPixels(where));
+    return widget;
+}
+
+QCheckBox* checkBox(QWidget* parent, const char* caption, bool checked)
+{
+    auto* box = new QCheckBox(QString::fromLatin1(caption), parent);
+    box->setFont(WindowFonts::sans());
+    box->setChecked(checked);
+    return box;
+}
+
+QLineEdit* textBox(QWidget* parent, const char* text)
+{
+    auto* box = new QLineEdit(QString::fromLatin1(text), parent);
+    box->setFont(WindowFonts::small());
+    box->setTextMargins(0, 0, 0, 0);
+    box->setCursorPosition(0); // a text wider than the box shows its start
+    return box;
+}
+
+QLineEdit* fixedValueBox(QWidget* parent, const char* text)
+{
+    QLineEdit* box = textBox(parent, text);
+    box->setValidator(new FixedValueValidator(box));
+    return box;
+}
+
+QComboBox* axisList(QWidget* parent)
+{
+    auto* list = new QComboBox(parent);
+    list->setFont(WindowFonts::small());
+    list->setEditable(false); // pick only
+    return list;
+}
+
+QLabel* modeBox(QWidget* parent)
+{
+    auto* box = new QLabel(QStringLiteral("1"), parent);
+    box->setFont(WindowFonts::smallBold());
+    box->setAlignment(Qt::AlignCenter);
+    box->setFrameShape(QFrame::Box);
+    box->setAutoFillBackground(true);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    box->setPalette(palette);
+    return box;
+}
+
+QLabel* infoLine(QWidget* parent)
+{
+    auto* line = new QLabel(QStringLiteral("off"), parent);
+    line->setFont(WindowFonts::small());
+    line->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    line->setFrameShape(QFrame::Box);
+    return line;
+}
+
+void addCaptions(QWidget* frame, int index, const PerformanceAreaLayout& layout)
+{
+    for (std::size_t k = 0; k < layout.captions.size(); ++k) {
+        auto* caption = new QLabel(QString::fromLatin1(PerformanceAreaCaptions[k]), frame);
+        caption->setFont(WindowFonts::small());
+        place(caption, "FormulatorLabel", FirstCaptionIndex + 6 * index + static_cast<int>(k), layout.captions[k]);
+    }
+}
+
+} // namespace
+
+PerformanceAreaWidgets PerformanceAreaWidgets::build(int index, QWidget* container)
+{
+    const PerformanceAreaLayout& at = PerformanceAreaLayouts.at(static_cast<std::size_t>(index));
+    PerformanceAreaWidgets w;
+    w.index = index;
+    w.PerfArea = place(new ClassicFrame(container), "PerfArea", index, at.PerfArea);
+    QWidget* f = w.PerfArea;
+
+    w.PerfCheck = place(checkBox(f, "&Mouse Performance Enabled", true), "PerfCheck", index, at.PerfCheck);
+    w.MouseDownCheck = place(checkBox(f, "Mouse &Down Only", false), "MouseDownCheck", index, at.MouseDownCheck);
+    w.PerformanceImage = place(new PerformancePicture(f), "PerformanceImage", index, at.PerformanceImage);
+    w.PerfModeLabel = place(modeBox(f), "PerfModeLabel", index, at.PerfModeLabel);
+    w.InfoLabel = place(infoLine(f), "InfoLabel", index, at.InfoLabel);
+    w.HeightCombo = place(axisList(f), "HeightCombo", index, at.HeightCombo);
+    w.WidthCombo = place(axisList(f), "WidthCombo", index, at.WidthCombo);
+    w.VelText = place(fixedValueBox(f, "120"), "VelText", index, at.VelText);
+    w.PitchText = place(fixedValueBox(f, "63"), "PitchText", index, at.PitchText);
+    w.VLimitMin = place(textBox(f, "VLimitMin"), "VLimitMin", index, at.VLimitMin);
+    w.VLimitMax = place(textBox(f, "VLimitMax"), "VLimitMax", index, at.VLimitMax);
+    w.HLimitMin = place(textBox(f, "HLMin"), "HLimitMin", index, at.HLimitMin);
+    w.HLimitMax = place(textBox(f, "HLMax"), "HLimitMax", index, at.HLimitMax);
+    addCaptions(f, index, at);
+    return w;
+}
+
+std::array<QWidget*, 10> PerformanceAreaWidgets::switchedMembers() const
+{
+    return {WidthCombo, HeightCombo, PerformanceImage, InfoLabel, MouseDownCheck,
+            PerfModeLabel, VLimitMin, VLimitMax, HLimitMin, HLimitMax};
+}
+
+} // namespace kelmar

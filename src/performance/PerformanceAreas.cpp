@@ -1,0 +1,146 @@
+#include "performance/PerformanceAreas.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "performance/AxisParameter.h"
+#include "performance/PairTable.h"
+#include "performance/PerformancePicture.h"
+
+namespace kelmar {
+
+namespace {
+
+PointerButton pointerButton(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton:
+        return PointerButton::Left;
+    case Qt::RightButton:
+        return PointerButton::Right;
+    case Qt::MiddleButton:
+        return PointerButton::Middle;
+    default:
+        return PointerButton::Other;
+    }
+}
+
+QStringList axisParameterNames()
+{
+    QStringList names;
+    for (const std::string_view name : AxisParameterNames)
+        names.append(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+    return names;
+}
+
+void fill(QComboBox* list, const QStringList& entries, int picked)
+{
+    list->clear();
+    list->addItems(entries);
+    list->setCurrentIndex(picked);
+}
+
+} // namespace
+
+PerformanceAreas::PerformanceAreas(MidiMessageLayer& midi, QWidget* container)
+    : QObject(container)
+    , performance_(midi)
+{
+    for (int i = 0; i < AreaCount; ++i) {
+        areas_.at(static_cast<std::size_t>(i)) = PerformanceAreaWidgets::build(i, container);
+        connectArea(area(i));
+    }
+}
+
+void PerformanceAreas::connectArea(const PerformanceAreaWidgets& w)
+{
+    const int i = w.index;
+    connect(w.PerformanceImage, &PerformancePicture::pointerMoved, this,
+            [this, i](QPointF at) { PerformanceImageMouseMove(i, at); });
+    connect(w.PerformanceImage, &PerformancePicture::buttonPressed, this,
+            [this, i](Qt::MouseButton button, QPointF at) { PerformanceImageMouseDown(i, button, at); });
+    // Following the box's own change of state keeps box and area in step
+    // however the box is toggled (mouse click or keyboard).
+    connect(w.PerfCheck, &QCheckBox::toggled, this, [this, i](bool checked) { PerfCheckToggled(i, checked); });
+    connect(w.HeightCombo, &QComboBox::currentIndexChanged, this,
+            [this, i](int position) { HeightComboPicked(i, position); });
+    connect(w.WidthCombo, &QComboBox::currentIndexChanged, this,
+            [this, i](int position) { WidthComboPicked(i, position); });
+}
+
+void PerformanceAreas::fillAxisLists()
+{
+    const QStringList names = axisParameterNames();
+    for (const PerformanceAreaWidgets& w : areas_)
+        fill(w.HeightCombo, names, static_cast<int>(AxisParameter::Pitch));
+    for (const PerformanceAreaWidgets& w : areas_)
+        fill(w.WidthCombo, names, static_cast<int>(AxisParameter::Velocity));
+}
+
+void PerformanceAreas::resetPairTables() { performance_.pairs().reset(); }
+
+void PerformanceAreas::PerformanceImageMouseMove(int index, QPointF position)
+{
+    showReadout(index, performance_.pointerMoved(index, sample(index, position)));
+}
+
+void PerformanceAreas::PerformanceImageMouseDown(int index, Qt::MouseButton button, QPointF position)
+{
+    showReadout(index, performance_.buttonPressed(index, pointerButton(button), sample(index, position)));
+}
+
+// Checked: the area's members are enabled, in the switching order; cleared:
+// disabled. PitchText and VelText follow the area's pair instead.
+void PerformanceAreas::PerfCheckToggled(int index, bool checked)
+{
+    for (QWidget* member : area(index).switchedMembers())
+        member->setEnabled(checked);
+}
+
+void PerformanceAreas::HeightComboPicked(int index, int position)
+{
+    if (position >= 0) // -1: the list was emptied
+        showPair(index, performance_.pairs().pickHeight(index, position));
+}
+
+void PerformanceAreas::WidthComboPicked(int index, int position)
+{
+    if (position >= 0)
+        showPair(index, performance_.pairs().pickWidth(index, position));
+}
+
+PointerSample PerformanceAreas::sample(int index, QPointF position) const
+{
+    const PerformanceAreaWidgets& w = area(index);
+    PointerSample s;
+    s.x = position.x();
+    s.y = position.y();
+    s.width = w.PerformanceImage->width();
+    s.height = w.PerformanceImage->height();
+    s.perfEnabled = w.PerfCheck->isChecked();
+    s.mouseDownOnly = w.MouseDownCheck->isChecked();
+    s.pitchText = w.PitchText->text().toStdString();
+    s.velText = w.VelText->text().toStdString();
+    return s;
+}
+
+void PerformanceAreas::showReadout(int index, const std::optional<std::string>& readout)
+{
+    if (readout)
+        area(index).InfoLabel->setText(QString::fromStdString(*readout));
+}
+
+void PerformanceAreas::showPair(int index, const PairView& view)
+{
+    const PerformanceAreaWidgets& w = area(index);
+    w.PerfModeLabel->setText(QString::fromStdString(view.modeText));
+    w.InfoLabel->setText(QString::fromStdString(view.infoText));
+    if (view.velTextEnabled)
+        w.VelText->setEnabled(*view.velTextEnabled);
+    if (view.pitchTextEnabled)
+        w.PitchText->setEnabled(*view.pitchTextEnabled);
+}
+
+} // namespace kelmar
