@@ -16,7 +16,7 @@
 #include "app/MainWindow.h"
 #include "performance/PerformanceAreas.h"
 #include "performance/PerformancePicture.h"
-#include "performance/RecordingMidiRig.h"
+#include "support/RecordingMidiRig.h"
 
 namespace kelmar {
 namespace {
@@ -39,6 +39,7 @@ void BM_PointerMoveToDevice(benchmark::State& state)
     midi.device->sent.reserve(2 * ClearEvery + 2);
     midi.device->sentTo.reserve(2 * ClearEvery + 2);
     MainWindow window(midi.layer);
+    window.areas().fillAxisLists();
     window.show();
     QCoreApplication::processEvents();
     window.areas().area(0).WidthCombo->setCurrentIndex(static_cast<int>(state.range(0)));

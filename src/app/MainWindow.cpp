@@ -1,14 +1,23 @@
 #include "app/MainWindow.h"
 
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include "app/ClassicFrame.h"
 #include "app/ControlArray.h"
 #include "app/DecorationImages.h"
+#include "app/GeneralControlsBinding.h"
+#include "app/GeneralMidiPatches.h"
+#include "app/MainMenu.h"
 #include "app/Twips.h"
 #include "app/WindowFonts.h"
+#include "help/AboutBox.h"
+#include "midi/MidiMessageLayer.h"
 #include "performance/PerformanceAreas.h"
 
 namespace kelmar {
@@ -25,6 +34,14 @@ constexpr std::array<TwipRect, 3> FramePlaces = {{
     {3675, 180, 3960, 330}, // Formulator
 }};
 
+// Fills a list; the first entry and then the picked one run its handling.
+void fill(QComboBox* list, const QStringList& entries, int picked)
+{
+    list->clear();
+    list->addItems(entries);
+    list->setCurrentIndex(picked);
+}
+
 QLabel* decoration(QWidget* frame, const char* name, const QPixmap& image, const TwipRect& where)
 {
     auto* picture = new QLabel(frame);
@@ -39,6 +56,8 @@ QLabel* decoration(QWidget* frame, const char* name, const QPixmap& image, const
 MainWindow::MainWindow(MidiMessageLayer& midi, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::FramelessWindowHint)
     , midi_(midi)
+    , setup_(midi, this)
+    , preferences_(this)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Kelmar"));
@@ -60,11 +79,86 @@ MainWindow::MainWindow(MidiMessageLayer& midi, QWidget* parent)
     formulator->stackUnder(general);
 
     buildPerformanceFrame(performance);
+
+    generalBinding_ = new GeneralControlsBinding(*this, midi_);
+    midi_.setControls(&generalBinding_->controls());
+    menu_ = new MainMenu(*this, {[this] { midi_.CloseMidi(); },
+                                 [this] { preferences_.show(); },
+                                 [this] { setup_.showModal(); },
+                                 [this](int entry) { showHelp(entry); }});
+}
+
+MainWindow::~MainWindow()
+{
+    midi_.setControls(nullptr);
+}
+
+GeneralControls& MainWindow::generalControls()
+{
+    return generalBinding_->controls();
+}
+
+void MainWindow::load()
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    placeOnScreen();
+    menu_->BuildHelpMenu();
+    fillPatchLists();
     areas_->fillAxisLists();
+    fillFormulator();
     areas_->resetPairTables();
+    setStartValues();
+    QGuiApplication::restoreOverrideCursor();
+    setup_.showModal();
 }
 
 void MainWindow::placeOnScreen() { move(Twips::toPixels(ScreenLeft), Twips::toPixels(ScreenTop)); }
+
+// Each list's pick of position 0 stores programme 0 for channel 1 and sends it.
+void MainWindow::fillPatchLists()
+{
+    fill(general_.ComboPatch, generalMidiPatchNames(), 0);
+    fill(general_.FavouritePatch, favouritePatchNames(), 0);
+}
+
+void MainWindow::fillFormulator()
+{
+    QStringList numbers;
+    for (int n = 0; n <= 10; ++n)
+        numbers << QString::number(n);
+    for (QComboBox* list : formulator_.var_num)
+        fill(list, numbers, 0);
+    fill(formulator_.obtype, {"variable", "operation", "condition"}, 0);
+}
+
+// Channel 1 current; then octave 3, volume 100 and pan 64, each stored and
+// shown by its bar's handling, the pan also sent.
+void MainWindow::setStartValues()
+{
+    midi_.channels().CurrentChannel = 0;
+    general_.MidiChannelScroll->setValue(0);
+    general_.OctaveScroll->setValue(3);
+    general_.VolumeScroll->setValue(100);
+    general_.PanScroll->setValue(64);
+}
+
+void MainWindow::showHelp(int entry)
+{
+    if (entry != HelpLinks::AboutEntry) {
+        helpLinks_.OpenHelpLink(entry);
+        return;
+    }
+    if (!about_)
+        about_ = new AboutBox(this);
+    about_->show();
+    about_->raise();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    midi_.CloseMidi();
+}
 
 QGroupBox* MainWindow::frame(QWidget* client, int index, const char* caption)
 {

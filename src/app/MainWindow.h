@@ -1,11 +1,16 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 
 #include "app/FormulatorWidgets.h"
 #include "app/GeneralControlWidgets.h"
+#include "help/AboutBox.h"
+#include "help/HelpLinks.h"
+#include "midi/MidiSetupController.h"
+#include "settings/PreferencesController.h"
 
 class QGroupBox;
 class QLabel;
@@ -13,6 +18,9 @@ class QPushButton;
 
 namespace kelmar {
 
+class GeneralControls;
+class GeneralControlsBinding;
+class MainMenu;
 class MidiMessageLayer;
 class PerformanceAreas;
 
@@ -31,7 +39,13 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainWindow(MidiMessageLayer& midi, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
+    // The window's load step, run once before it is first shown: places the
+    // window, builds the Help menu, fills every list, sets the general
+    // controls to their start values (their handling sends the start-up
+    // programme and pan messages), then shows the MIDI setup dialog modally.
+    void load();
     // Moves the window to its place on screen: left 1000, top 1400 twips.
     void placeOnScreen();
 
@@ -44,10 +58,26 @@ public:
     QPushButton* AllOff() const { return allOff_; }
     QLabel* GoImage() const { return goImage_; }
     QLabel* AllOffImage() const { return allOffImage_; }
+    // The handling of the general channel controls (also what incoming MIDI moves).
+    GeneralControls& generalControls();
+    MainMenu& menu() { return *menu_; }
+    MidiSetupController& setup() { return setup_; }
+    PreferencesController& preferences() { return preferences_; }
+    HelpLinks& helpLinks() { return helpLinks_; }
+    // The about box, null until it is first shown.
+    AboutBox* about() const { return about_; }
+
+protected:
+    // Closing the window closes the MIDI devices and ends the program.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QGroupBox* frame(QWidget* client, int index, const char* caption);
     void buildPerformanceFrame(QGroupBox* frame);
+    void fillPatchLists();
+    void fillFormulator();
+    void setStartValues();
+    void showHelp(int entry);
 
     MidiMessageLayer& midi_;
     std::array<QGroupBox*, 3> frames_{};
@@ -57,6 +87,12 @@ private:
     QPushButton* allOff_ = nullptr;
     QLabel* goImage_ = nullptr;
     QLabel* allOffImage_ = nullptr;
+    GeneralControlsBinding* generalBinding_ = nullptr;
+    MainMenu* menu_ = nullptr;
+    MidiSetupController setup_;
+    PreferencesController preferences_;
+    HelpLinks helpLinks_;
+    QPointer<AboutBox> about_;
 };
 
 } // namespace kelmar

@@ -1,7 +1,5 @@
 #include <QApplication>
-
-#include <cstdlib>
-#include <memory>
+#include <QMessageBox>
 
 #include "app/MainWindow.h"
 #include "midi/MidiDeviceCatalogue.h"
@@ -15,22 +13,20 @@ int main(int argc, char* argv[])
     qputenv("JACK_NO_START_SERVER", "1");
     QApplication app(argc, argv);
     QApplication::setApplicationName("kelmar");
+    QApplication::setWindowIcon(QIcon(":/kelmar/kelmar.svg"));
 
     const auto catalogue = kelmar::MidiDeviceCatalogue::createSystem();
     kelmar::MidiOutputPort out(*catalogue);
     kelmar::MidiInputPort in(*catalogue);
     kelmar::MidiMessageLayer midi(out, in);
-    midi.setProgramEnd([] { QApplication::exit(0); });
-
-    midi.ListMidiOutDevices();
-    midi.ListMidiInDevices();
-    out.setDeviceIndex(-1);
-    midi.OpenMidiOut(1);
-    midi.OpenMidiIn(0);
 
     kelmar::MainWindow window(midi);
-    window.placeOnScreen();
+    midi.setProgramEnd([] { QApplication::exit(0); });
+    midi.setErrorPresenter([&window](const std::string& text) {
+        QMessageBox::information(&window, QString(), QString::fromStdString(text));
+    });
+
+    window.load();
     window.show();
-    const int code = QApplication::exec();
-    return code;
+    return QApplication::exec();
 }

@@ -19,7 +19,7 @@
 #include "app/MainWindow.h"
 #include "performance/PerformanceAreas.h"
 #include "performance/PerformancePicture.h"
-#include "performance/RecordingMidiRig.h"
+#include "support/RecordingMidiRig.h"
 
 namespace kelmar {
 namespace {
@@ -55,6 +55,14 @@ QPointF centre(const QWidget* w) { return QRectF(w->rect()).center(); }
 
 class MainWindowTest : public ::testing::Test {
 protected:
+    // The areas as start-up leaves them; the rest of the window keeps its
+    // initial contents.
+    MainWindowTest()
+    {
+        window.areas().fillAxisLists();
+        window.areas().resetPairTables();
+    }
+
     const PerformanceAreaWidgets& area(int i) const { return window.areas().area(i); }
     PerformancePicture* picture(int i) const { return area(i).PerformanceImage; }
     QString info(int i) const { return area(i).InfoLabel->text(); }

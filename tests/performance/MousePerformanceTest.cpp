@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "performance/MousePerformance.h"
-#include "performance/RecordingMidiRig.h"
+#include "support/RecordingMidiRig.h"
 
 namespace kelmar {
 namespace {
