@@ -2,6 +2,7 @@
 #include <QMessageBox>
 
 #include "app/MainWindow.h"
+#include "app/TerminationSignals.h"
 #include "midi/MidiDeviceCatalogue.h"
 #include "midi/MidiInputPort.h"
 #include "midi/MidiMessageLayer.h"
@@ -21,12 +22,24 @@ int main(int argc, char* argv[])
     kelmar::MidiMessageLayer midi(out, in);
 
     kelmar::MainWindow window(midi);
-    midi.setProgramEnd([] { QApplication::exit(0); });
+    bool ended = false;
+    midi.setProgramEnd([&ended] {
+        ended = true;
+        QApplication::exit(0);
+    });
     midi.setErrorPresenter([&window](const std::string& text) {
         QMessageBox::information(&window, QString(), QString::fromStdString(text));
     });
+    kelmar::TerminationSignals termination;
+    QObject::connect(&termination, &kelmar::TerminationSignals::terminationRequested, &window,
+                     [&midi, &ended] {
+                         if (!ended)
+                             midi.CloseMidi();
+                     });
 
     window.load();
+    if (ended)
+        return 0;
     window.show();
     return QApplication::exec();
 }
