@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "app/Twips.h"
+#include "app/WindowFonts.h"
 
 namespace kelmar {
 
@@ -37,8 +38,7 @@ const QColor LightGrey(224, 224, 224);
 // line stays readable where it lies over the verse.
 const QColor DescriptionBackground(11, 29, 58);
 
-const char* const Notice = "Kelmar is free software for live performance with the mouse.\n"
-                           "It comes with no warranty.";
+const char* const Notice = "Free software for live\nperformance with the\nmouse. No warranty.";
 } // namespace
 
 AboutBox::AboutBox(QWidget* parent)
@@ -47,6 +47,7 @@ AboutBox::AboutBox(QWidget* parent)
     setObjectName("kelmar_about");
     setWindowTitle("About Kelmar...");
     setFixedSize(Twips::toPixels(TwipRect{0, 0, 8040, 3585}).size());
+    setFont(WindowFonts::sans());
 
     image1_ = new QLabel(this);
     image1_->setObjectName("Image1");
@@ -63,6 +64,7 @@ AboutBox::AboutBox(QWidget* parent)
     hotSpot_->installEventFilter(this);
 
     text2_ = textBox("Text2", Twips::toPixels(TwipRect{4500, 75, 3435, 2595}), palette().color(QPalette::WindowText));
+    text2_->setFont(WindowFonts::small(7.0)); // all thirteen lines fit the box
     text2_->setPlainText(QString(Verse).replace("\r\n", "\n"));
     text2_->viewport()->installEventFilter(this);
 
@@ -70,6 +72,7 @@ AboutBox::AboutBox(QWidget* parent)
     QPalette descriptionPalette = text3_->palette();
     descriptionPalette.setColor(QPalette::Base, DescriptionBackground);
     text3_->setPalette(descriptionPalette);
+    text3_->setLineWrapMode(QPlainTextEdit::WidgetWidth); // the description wraps within its box
     text3_->hide(); // shown, over the verse, while it holds a line
     text3_->raise();
 
@@ -95,6 +98,8 @@ QPlainTextEdit* AboutBox::textBox(const char* name, const QRect& place, const QC
     box->setGeometry(place);
     box->setFrameShape(QFrame::NoFrame);
     box->setReadOnly(true);
+    box->setLineWrapMode(QPlainTextEdit::NoWrap);
+    box->document()->setDocumentMargin(1);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QPalette p = box->palette();

@@ -1,5 +1,6 @@
 #include "midi/MidiSetupForm.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -81,6 +82,9 @@ void MidiSetupForm::buildLayout()
 void MidiSetupForm::load()
 {
     centreOnScreen();
+    // Device names are often longer than the lists are wide: the open list shows them whole.
+    for (QComboBox* list : {comboMidiIn_, comboMidiOut_})
+        list->view()->setMinimumWidth(2 * list->width());
 
     for (const std::string& name : midi_.ListMidiOutDevices())
         comboMidiOut_->addItem(QString::fromStdString(name));
