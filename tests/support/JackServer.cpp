@@ -1,1 +1,372 @@
-// placeholder
+#include "support/JackServer.h"
+
+#include <jack/jack.h>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <cstdlib>
+#include <filesystem>
+#include <string_view>
+#include <thread>
+
+extern char** environ;
+
+namespace kelmar::test {
+
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+constexpr auto StartLimit = 10s;
+constexpr auto StopLimit = 5s;
+constexpr auto PollStep = 5ms;
+
+template <typename Done>
+bool pollUntil(Done done, Clock::duration limit)
+{
+    const auto deadline = Clock::now() + limit;
+    while (!done()) {
+        if (Clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(PollStep);
+    }
+    return true;
+}
+
+// Full path of `program` found on PATH; empty when it is not there.
+std::string findProgram(const std::string& program)
+{
+    const char* path = std::getenv("PATH");
+    std::string_view dirs = path ? path : "/usr/bin:/bin";
+    while (!dirs.empty()) {
+        const auto colon = dirs.find(':');
+        const auto candidate = std::filesystem::path(dirs.substr(0, colon)) / program;
+        if (::access(candidate.c_str(), X_OK) == 0)
+            return candidate.string();
+        dirs = colon == std::string_view::npos ? std::string_view{} : dirs.substr(colon + 1);
+    }
+    return {};
+}
+
+// In the child between fork and exec: makes `fd` (or /dev/null) its `target`.
+void redirect(int fd, int target, int nullMode)
+{
+    const int from = fd >= 0 ? fd : ::open("/dev/null", nullMode);
+    if (from >= 0)
+        ::dup2(from, target);
+}
+
+// Where a started program's standard streams go (-1: /dev/null), and a
+// descriptor it keeps open until it ends (-1: none).
+struct ChildFiles {
+    int input = -1;
+    int output = -1;
+    int errors = -1;
+    int kept = -1;
+};
+
+// Starts `argv`; -1 when it could not be started. The program gets SIGTERM
+// should this process die first, so that no server or client outlives a
+// crashed or timed-out test.
+pid_t spawn(const std::vector<std::string>& argv, ChildFiles files)
+{
+    const std::string program = findProgram(argv.at(0));
+    if (program.empty())
+        return -1;
+    std::vector<char*> args;
+    for (const auto& arg : argv)
+        args.push_back(const_cast<char*>(arg.c_str()));
+    args.push_back(nullptr);
+
+    const pid_t parent = ::getpid();
+    const pid_t pid = ::fork();
+    if (pid != 0)
+        return pid;
+    // Child: only async-signal-safe calls from here on.
+    ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+    if (::getppid() != parent)
+        ::_exit(127);
+    redirect(files.input, STDIN_FILENO, O_RDONLY);
+    redirect(files.output, STDOUT_FILENO, O_WRONLY);
+    redirect(files.errors, STDERR_FILENO, O_WRONLY);
+    if (files.kept >= 0)
+        ::fcntl(files.kept, F_SETFD, 0);
+    ::execve(program.c_str(), args.data(), environ);
+    ::_exit(127);
+}
+
+// jackd's messages go to the file KELMAR_JACKD_LOG names, if set (for
+// looking into a failing test), else nowhere.
+int openServerLog()
+{
+    const char* path = std::getenv("KELMAR_JACKD_LOG");
+    return path && *path ? ::open(path, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644) : -1;
+}
+
+bool exited(pid_t pid)
+{
+    int status = 0;
+    return ::waitpid(pid, &status, WNOHANG) == pid;
+}
+
+// Sends `signal`, waits (bounded) for the end, kills if need be; reaps.
+// False when it had to be killed.
+bool terminate(pid_t pid, int signal)
+{
+    ::kill(pid, signal);
+    if (pollUntil([pid] { return exited(pid); }, StopLimit))
+        return signal != SIGKILL;
+    ::kill(pid, SIGKILL);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return false;
+}
+
+// jackd servers of one user share state in /dev/shm: a metadata database
+// that a server removes when it stops, even while another still uses it
+// (which then dies of SIGBUS), and a table of at most eight servers. So
+// only one test server runs at a time on the machine: each JackServer holds
+// this lock, and so does its jackd, until it has ended.
+constexpr auto LockLimit = 240s;
+
+int lockServers()
+{
+    const std::string path = "/tmp/kelmar-jack-server-" + std::to_string(::getuid()) + ".lock";
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return -1;
+    if (pollUntil([fd] { return ::flock(fd, LOCK_EX | LOCK_NB) == 0; }, LockLimit))
+        return fd;
+    ::close(fd);
+    return -1;
+}
+
+// A server name no other server has had: this process and this moment.
+// (libjack keeps per-process state about a server; a later server under
+// the same name in the same process does not always get along with it.)
+std::string uniqueName()
+{
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    const auto micros = std::chrono::duration_cast<std::chrono::microseconds>(now).count();
+    return "kelmar-test-" + std::to_string(::getpid()) + "-" + std::to_string(micros % 1'000'000'000);
+}
+
+void silently(const char*) {}
+
+// libjack reports every failed attempt to reach a server on stderr; while
+// polling a server that is still starting, those reports are only noise.
+class QuietJackErrors {
+public:
+    QuietJackErrors() { jack_set_error_function(&silently); }
+    ~QuietJackErrors() { jack_set_error_function(nullptr); }
+    QuietJackErrors(const QuietJackErrors&) = delete;
+    QuietJackErrors& operator=(const QuietJackErrors&) = delete;
+};
+
+// A client of the tests' own that only looks at the server.
+class Probe {
+public:
+    Probe() : client_(jack_client_open("kelmar-probe", JackNoStartServer, nullptr)) {}
+    ~Probe()
+    {
+        if (client_)
+            jack_client_close(client_);
+    }
+    Probe(const Probe&) = delete;
+    Probe& operator=(const Probe&) = delete;
+    jack_client_t* get() const { return client_; }
+
+private:
+    jack_client_t* client_;
+};
+
+} // namespace
+
+JackServer::Peer::Peer(const std::vector<std::string>& argv, PeerOptions options)
+    : endsWithInput_(options.endsWithInput)
+{
+    std::array<int, 2> input{-1, -1};
+    std::array<int, 2> output{-1, -1};
+    if (options.endsWithInput && ::pipe2(input.data(), O_CLOEXEC) != 0)
+        return;
+    if (options.captureOutput && ::pipe2(output.data(), O_CLOEXEC) != 0)
+        output = {-1, -1};
+    pid_ = spawn(argv, {.input = input[0], .output = output[1]});
+    for (const int childEnd : {input[0], output[1]})
+        if (childEnd >= 0)
+            ::close(childEnd);
+    inputFd_ = input[1];
+    outputFd_ = output[0];
+    if (outputFd_ >= 0)
+        ::fcntl(outputFd_, F_SETFL, O_NONBLOCK);
+}
+
+JackServer::Peer::~Peer()
+{
+    stop();
+    if (outputFd_ >= 0)
+        ::close(outputFd_);
+}
+
+bool JackServer::Peer::running()
+{
+    if (pid_ > 0 && !reaped_ && exited(pid_))
+        reaped_ = true;
+    return pid_ > 0 && !reaped_;
+}
+
+void JackServer::Peer::stop()
+{
+    // A program that dies without closing its JACK client holds up the
+    // server's shutdown for seconds.
+    if (inputFd_ >= 0)
+        ::close(inputFd_);
+    inputFd_ = -1;
+    if (endsWithInput_ && pollUntil([this] { return !running(); }, StopLimit))
+        return;
+    reap(SIGINT);
+}
+
+void JackServer::Peer::reap(int signal)
+{
+    if (!running())
+        return;
+    terminate(pid_, signal);
+    reaped_ = true;
+}
+
+const std::string& JackServer::Peer::output()
+{
+    std::array<char, 4096> chunk{};
+    ssize_t n = 0;
+    while (outputFd_ >= 0 && (n = ::read(outputFd_, chunk.data(), chunk.size())) > 0)
+        output_.append(chunk.data(), static_cast<std::size_t>(n));
+    return output_;
+}
+
+JackServer::JackServer()
+    : name_(uniqueName())
+    , lockFd_(lockServers())
+{
+    ::setenv("JACK_DEFAULT_SERVER", name_.c_str(), 1);
+    start();
+}
+
+JackServer::~JackServer()
+{
+    stop();
+    if (lockFd_ >= 0)
+        ::close(lockFd_);
+}
+
+bool JackServer::start()
+{
+    if (running())
+        return true;
+    if (lockFd_ < 0)
+        return false; // another test server kept running too long
+    const std::string rate = std::to_string(SampleRate);
+    const std::string frames = std::to_string(PeriodFrames);
+    const int log = openServerLog();
+    // Synchronous mode with a generous client timeout: on a loaded machine
+    // jackd's asynchronous mode can, after an overrun, stop running a
+    // client altogether.
+    const pid_t pid = spawn({"jackd", "-n", name_, "-r", "-S", "-t", "2000", "-d", "dummy", "-r", rate, "-p", frames},
+                            {.output = log, .errors = log, .kept = lockFd_});
+    if (log >= 0)
+        ::close(log);
+    if (pid <= 0)
+        return false;
+    bool gone = false;
+    const bool up = pollUntil([&] { return (gone = exited(pid)) || answers(); }, StartLimit);
+    if (!up || gone) {
+        if (!gone)
+            terminate(pid, SIGKILL);
+        return false;
+    }
+    pid_ = pid;
+    return true;
+}
+
+void JackServer::stop()
+{
+    stopPeers();
+    if (running())
+        halt(SIGTERM);
+    if (stale_ && start()) // once: a clean stop now removes the stale entry
+        halt(SIGTERM);
+}
+
+void JackServer::crash()
+{
+    if (running())
+        halt(SIGKILL);
+    stopPeers();
+}
+
+void JackServer::halt(int signal)
+{
+    // jackd keeps a machine-wide table of at most eight running servers; one
+    // that was killed stays in it until a server of the same name starts.
+    stale_ = !terminate(pid_, signal);
+    pid_ = -1;
+    removeLeftovers();
+}
+
+JackServer::Peer& JackServer::startPeer(const std::vector<std::string>& argv, PeerOptions options)
+{
+    peers_.push_back(std::make_unique<Peer>(argv, options));
+    return *peers_.back();
+}
+
+bool JackServer::waitForPort(const std::string& port, std::chrono::milliseconds limit) const
+{
+    return pollUntil([&] { return portExists(port); }, limit);
+}
+
+bool JackServer::waitForPortGone(const std::string& port, std::chrono::milliseconds limit) const
+{
+    return pollUntil([&] { return !portExists(port); }, limit);
+}
+
+bool JackServer::answers() const
+{
+    const QuietJackErrors quiet;
+    return Probe().get() != nullptr;
+}
+
+bool JackServer::portExists(const std::string& port) const
+{
+    const Probe probe;
+    return probe.get() && jack_port_by_name(probe.get(), port.c_str()) != nullptr;
+}
+
+void JackServer::stopPeers()
+{
+    // Last started, first stopped.
+    while (!peers_.empty())
+        peers_.pop_back();
+}
+
+void JackServer::removeLeftovers() const
+{
+    // A killed jackd leaves its semaphores and shared memory segments behind
+    // in /dev/shm, named after the server, as do clients that outlive it.
+    const std::string semaphores = "jack_sem." + std::to_string(::getuid()) + "_" + name_ + "_";
+    const std::string segments = "jack_" + name_ + "_";
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator("/dev/shm", error)) {
+        const std::string file = entry.path().filename().string();
+        if (file.starts_with(semaphores) || file.starts_with(segments))
+            std::filesystem::remove(entry.path(), error);
+    }
+}
+
+} // namespace kelmar::test
