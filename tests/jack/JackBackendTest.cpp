@@ -27,6 +27,7 @@
 #include "midi/jack/JackBackend.h"
 #include "support/ChannelControlsStandIn.h"
 #include "support/EventLoop.h"
+#include "support/JackMidiDump.h"
 #include "support/JackReceiver.h"
 #include "support/JackServer.h"
 
@@ -51,28 +52,6 @@ Events sweep(int times = 1)
 bool contains(const std::vector<std::string>& names, const std::string& name)
 {
     return std::find(names.begin(), names.end(), name) != names.end();
-}
-
-// The MIDI bytes of each event line jack_midi_dump prints, e.g.
-// "  64: 90 3c 64 note on  (channel  0): pitch  60, velocity 100".
-Events parseDump(const std::string& text)
-{
-    Events events;
-    std::istringstream lines(text);
-    std::string line;
-    while (std::getline(lines, line)) {
-        const auto colon = line.find(':');
-        if (colon == std::string::npos)
-            continue;
-        std::istringstream words(line.substr(colon + 1));
-        test::JackReceiver::Event bytes;
-        std::string word;
-        while (words >> word && word.size() == 2 && std::isxdigit(static_cast<unsigned char>(word[0])) && std::isxdigit(static_cast<unsigned char>(word[1])))
-            bytes.push_back(static_cast<std::uint8_t>(std::stoi(word, nullptr, 16)));
-        if (!bytes.empty())
-            events.push_back(bytes);
-    }
-    return events;
 }
 
 // A JACK server with the program's MIDI ports and message layer over a
@@ -196,7 +175,7 @@ TEST_F(JackBackendTest, AnIndependentClientReceivesTheExactBytes)
     layer.SendMidi(0xC0, 5, 0);
 
     Events dumped;
-    test::waitUntil([&] { return (dumped = parseDump(dump.output())).size() >= 3; });
+    test::waitUntil([&] { return (dumped = test::parseJackMidiDump(dump.output())).size() >= 3; });
     EXPECT_EQ(dumped, (Events{{0x90, 60, 100}, {0xB0, 10, 64}, {0xC0, 5}}));
 }
 

@@ -110,10 +110,14 @@ int openServerLog()
     return path && *path ? ::open(path, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644) : -1;
 }
 
-bool exited(pid_t pid)
+bool exited(pid_t pid, int* exitCode = nullptr)
 {
     int status = 0;
-    return ::waitpid(pid, &status, WNOHANG) == pid;
+    if (::waitpid(pid, &status, WNOHANG) != pid)
+        return false;
+    if (exitCode)
+        *exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return true;
 }
 
 // Sends `signal`, waits (bounded) for the end, kills if need be; reaps.
@@ -217,9 +221,15 @@ JackServer::Peer::~Peer()
 
 bool JackServer::Peer::running()
 {
-    if (pid_ > 0 && !reaped_ && exited(pid_))
+    if (pid_ > 0 && !reaped_ && exited(pid_, &exitCode_))
         reaped_ = true;
     return pid_ > 0 && !reaped_;
+}
+
+int JackServer::Peer::exitCode()
+{
+    running();
+    return exitCode_;
 }
 
 void JackServer::Peer::stop()

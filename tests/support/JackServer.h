@@ -47,6 +47,9 @@ public:
         pid_t pid() const { return pid_; }
         // True until the program has exited.
         bool running();
+        // Its exit code once it has exited by itself; -1 while it runs or
+        // when it was ended by a signal.
+        int exitCode();
         // Asks it to end as it ends cleanly (closing its JACK client), and
         // kills it if it has not after a bounded wait.
         void stop();
@@ -59,6 +62,7 @@ public:
         pid_t pid_ = -1;
         bool endsWithInput_ = false;
         bool reaped_ = false;
+        int exitCode_ = -1;
         int inputFd_ = -1;
         int outputFd_ = -1;
         std::string output_;
