@@ -11,31 +11,12 @@
 #include <QUrl>
 
 #include "help/AboutBox.h"
+#include "support/LinkCatcher.h"
 #include "help/HelpLinks.h"
 
 using namespace kelmar;
 
 namespace {
-
-// Receives the links the desktop is asked to open, instead of a browser.
-class LinkCatcher : public QObject {
-    Q_OBJECT
-public:
-    LinkCatcher()
-    {
-        for (const char* scheme : {"http", "https", "file", "mailto"})
-            QDesktopServices::setUrlHandler(scheme, this, "open");
-    }
-    ~LinkCatcher() override
-    {
-        for (const char* scheme : {"http", "https", "file", "mailto"})
-            QDesktopServices::unsetUrlHandler(scheme);
-    }
-    QList<QUrl> opened;
-
-public Q_SLOTS:
-    void open(const QUrl& url) { opened << url; }
-};
 
 void moveOver(QWidget* widget)
 {
@@ -48,7 +29,7 @@ void moveOver(QWidget* widget)
 
 TEST(HelpLinks, EachLinkGoesToTheDesktopOnce)
 {
-    LinkCatcher catcher;
+    test::LinkCatcher catcher;
     HelpLinks links;
     for (int n : {0, 1, 3, 4, 5, 7})
         links.OpenHelpLink(n);
@@ -113,4 +94,3 @@ TEST(AboutBox, ItsButtonOnlyHidesIt)
     EXPECT_FALSE(about.isVisible());
 }
 
-#include "HelpTest.moc"
