@@ -8,7 +8,7 @@ namespace kelmar {
 
 MidiInputPort::MidiInputPort(const MidiDeviceCatalogue& catalogue, QObject* parent)
     : QObject(parent)
-    , catalogue_(catalogue)
+    , devices_(catalogue, &MidiDeviceCatalogue::inputs)
 {
     if (queue_.wakeDescriptor() >= 0) {
         notifier_ = new QSocketNotifier(queue_.wakeDescriptor(), QSocketNotifier::Read, this);
@@ -44,28 +44,15 @@ void MidiInputPort::Command(int code)
     }
 }
 
-const std::vector<MidiDeviceEntry>& MidiInputPort::devices()
-{
-    if (!listed_) {
-        devices_ = catalogue_.inputs();
-        listed_ = true;
-    }
-    return devices_;
-}
-
 int MidiInputPort::DeviceCount()
 {
-    devices_ = catalogue_.inputs();
-    listed_ = true;
-    return static_cast<int>(devices_.size());
+    return devices_.refresh();
 }
 
 std::string MidiInputPort::DeviceName()
 {
-    const auto& list = devices();
-    if (deviceIndex_ < 0 || deviceIndex_ >= static_cast<int>(list.size()))
-        return {};
-    return list[static_cast<std::size_t>(deviceIndex_)].name;
+    const MidiDeviceEntry* entry = devices_.at(deviceIndex_);
+    return entry ? entry->name : std::string();
 }
 
 int MidiInputPort::IsOpen() const
@@ -95,19 +82,18 @@ void MidiInputPort::open()
 {
     close();
     lastError_.clear();
-    const auto& list = devices();
-    if (deviceIndex_ < 0 || deviceIndex_ >= static_cast<int>(list.size())) {
+    const MidiDeviceEntry* entry = devices_.at(deviceIndex_);
+    if (!entry) {
         lastError_ = "There is no MIDI input device number " + std::to_string(deviceIndex_) + ".";
         return;
     }
-    const MidiDeviceEntry& entry = list[static_cast<std::size_t>(deviceIndex_)];
-    auto result = entry.backend->openInput(entry.name, queue_);
+    auto result = entry->backend->openInput(entry->name, queue_);
     if (!result.device) {
         lastError_ = result.error.empty() ? "The device could not be opened." : result.error;
         return;
     }
     device_ = std::move(result.device);
-    openName_ = entry.name;
+    openName_ = entry->name;
 }
 
 void MidiInputPort::close()

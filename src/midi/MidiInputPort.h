@@ -5,9 +5,9 @@
 
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "midi/MidiDeviceCatalogue.h"
+#include "midi/MidiDeviceList.h"
 #include "midi/MidiInputQueue.h"
 
 class QSocketNotifier;
@@ -54,11 +54,8 @@ private:
     void open();
     void close();
     void onWake();
-    const std::vector<MidiDeviceEntry>& devices();
 
-    const MidiDeviceCatalogue& catalogue_;
-    std::vector<MidiDeviceEntry> devices_;
-    bool listed_ = false;
+    MidiDeviceList devices_;
     int deviceIndex_ = 0;
     MidiInputQueue queue_;
     QSocketNotifier* notifier_ = nullptr;

@@ -6,6 +6,7 @@ namespace kelmar {
 
 MidiOutputPort::MidiOutputPort(const MidiDeviceCatalogue& catalogue)
     : catalogue_(catalogue)
+    , devices_(catalogue, &MidiDeviceCatalogue::outputs)
 {
 }
 
@@ -28,30 +29,17 @@ void MidiOutputPort::Command(int code)
     }
 }
 
-const std::vector<MidiDeviceEntry>& MidiOutputPort::devices()
-{
-    if (!listed_) {
-        devices_ = catalogue_.outputs();
-        listed_ = true;
-    }
-    return devices_;
-}
-
 int MidiOutputPort::DeviceCount()
 {
-    devices_ = catalogue_.outputs();
-    listed_ = true;
-    return static_cast<int>(devices_.size());
+    return devices_.refresh();
 }
 
 std::string MidiOutputPort::DeviceName()
 {
     if (deviceIndex_ == -1)
         return catalogue_.mapperLabel();
-    const auto& list = devices();
-    if (deviceIndex_ < 0 || deviceIndex_ >= static_cast<int>(list.size()))
-        return {};
-    return list[static_cast<std::size_t>(deviceIndex_)].name;
+    const MidiDeviceEntry* entry = devices_.at(deviceIndex_);
+    return entry ? entry->name : std::string();
 }
 
 int MidiOutputPort::IsOpen() const
@@ -69,12 +57,12 @@ void MidiOutputPort::open()
         entry = catalogue_.mapper();
         label = catalogue_.mapperLabel();
     } else {
-        const auto& list = devices();
-        if (deviceIndex_ < 0 || deviceIndex_ >= static_cast<int>(list.size())) {
+        const MidiDeviceEntry* listed = devices_.at(deviceIndex_);
+        if (!listed) {
             lastError_ = "There is no MIDI output device number " + std::to_string(deviceIndex_) + ".";
             return;
         }
-        entry = list[static_cast<std::size_t>(deviceIndex_)];
+        entry = *listed;
         label = entry.name;
     }
     if (!entry.backend) {

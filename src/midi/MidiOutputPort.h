@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "midi/MidiDeviceCatalogue.h"
+#include "midi/MidiDeviceList.h"
 #include "midi/MidiValue.h"
 
 namespace kelmar {
@@ -46,11 +47,9 @@ private:
     void open();
     void close();
     void transmit();
-    const std::vector<MidiDeviceEntry>& devices();
 
     const MidiDeviceCatalogue& catalogue_;
-    std::vector<MidiDeviceEntry> devices_;
-    bool listed_ = false;
+    MidiDeviceList devices_;
     int deviceIndex_ = 0;
     int status_ = 0;
     MidiValue data1_, data2_, data3_;
