@@ -8,6 +8,7 @@
 #include <numbers>
 #include <span>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "midi/MidiDeviceCatalogue.h"
@@ -45,6 +46,8 @@ MidiBytes message(std::uint8_t status, std::uint8_t data1, std::uint8_t data2 = 
 MidiBytes noteOn(int note, int velocity) { return message(0x90, static_cast<std::uint8_t>(note), static_cast<std::uint8_t>(velocity)); }
 MidiBytes program(int number) { return message(0xC0, static_cast<std::uint8_t>(number)); }
 MidiBytes pan(int value) { return message(0xB0, 10, static_cast<std::uint8_t>(value)); }
+MidiBytes volume(int value) { return message(0xB0, 7, static_cast<std::uint8_t>(value)); }
+MidiBytes sustain(bool down) { return message(0xB0, 64, down ? 127 : 0); }
 
 struct Stereo {
     std::vector<float> left;
@@ -321,6 +324,127 @@ TEST(FluidSynthEngineTest, MessagesSentWhileTheSoundFontLoadsTakeEffect)
     const Stereo expected = renderSeconds(reference, 0.5);
     EXPECT_LT(profileDistance(middleCShape(audio, engine.sampleRate()), middleCShape(expected, engine.sampleRate())), 0.05)
         << "the programme change was lost";
+}
+
+TEST(FluidSynthEngineTest, MessagesArePlayedInTheOrderSent)
+{
+    if (!std::filesystem::exists(SmallSoundFont))
+        GTEST_SKIP() << SmallSoundFont << " is not installed";
+    // A burst of programme and pan changes, many of them queued while the
+    // soundfont loads: only the last of each may be in effect.
+    FluidSynthEngine engine(SmallSoundFont, FluidSynthEngine::Output::RenderOnly);
+    for (int i = 0; i < 500; ++i) {
+        engine.send(program(i % 2 == 0 ? Flute : Piano));
+        engine.send(pan(i % 2 == 0 ? 127 : 0));
+    }
+    engine.send(program(ChurchOrgan));
+    engine.send(noteOn(MiddleC, 100));
+    const Stereo audio = renderSeconds(engine, 0.5);
+    EXPECT_GT(rms(audio.left), 4 * rms(audio.right)) << "a pan change was played out of order";
+
+    FluidSynthEngine reference(SmallSoundFont, FluidSynthEngine::Output::RenderOnly);
+    reference.send(program(ChurchOrgan));
+    reference.send(noteOn(MiddleC, 100));
+    const Stereo expected = renderSeconds(reference, 0.5);
+    EXPECT_LT(profileDistance(middleCShape(audio, engine.sampleRate()), middleCShape(expected, engine.sampleRate())), 0.05)
+        << "a programme change was played out of order";
+}
+
+TEST(FluidSynthEngineTest, MessagesFromSeveralThreadsAreAllPlayed)
+{
+    if (!std::filesystem::exists(SmallSoundFont))
+        GTEST_SKIP() << SmallSoundFont << " is not installed";
+    // Each thread sounds notes on a channel of its own and ends them all;
+    // a lost note off would leave a key held and the organ sounding.
+    FluidSynthEngine engine(SmallSoundFont, FluidSynthEngine::Output::RenderOnly);
+    std::vector<std::thread> senders;
+    for (int channel = 0; channel < 4; ++channel) {
+        senders.emplace_back([&engine, channel] {
+            const auto status = [channel](int kind) { return static_cast<std::uint8_t>(kind | channel); };
+            engine.send(message(status(0xC0), ChurchOrgan));
+            for (int note = 40; note < 90; ++note)
+                engine.send(message(status(0x90), static_cast<std::uint8_t>(note), 90));
+            for (int note = 40; note < 90; ++note)
+                engine.send(message(status(0x80), static_cast<std::uint8_t>(note), 0));
+        });
+    }
+    for (std::thread& sender : senders)
+        sender.join();
+    const Stereo released = renderSeconds(engine, 3.0);
+    EXPECT_LT(rms(tail(released.left, 0.2, engine.sampleRate())), Silent) << "a note was left sounding";
+}
+
+TEST(FluidSynthEngineTest, RestsWhenSilentAndSoundsAgainAtOnce)
+{
+    if (!std::filesystem::exists(SmallSoundFont))
+        GTEST_SKIP() << SmallSoundFont << " is not installed";
+    FluidSynthEngine engine(SmallSoundFont, FluidSynthEngine::Output::RenderOnly);
+    engine.send(program(ChurchOrgan));
+    engine.send(noteOn(MiddleC, 100));
+    EXPECT_GT(rms(renderSeconds(engine, 0.3)), Sounding);
+    EXPECT_FALSE(engine.isResting());
+    engine.send(noteOn(MiddleC, 0));
+    renderSeconds(engine, 3.0); // the release, its reverb, then a second of silence
+    EXPECT_TRUE(engine.isResting()) << "still running 3 s after the last note ended";
+
+    // Any message wakes it: FluidSynth finishes applying messages while it renders.
+    engine.send(pan(64));
+    renderSeconds(engine, 0.05);
+    EXPECT_FALSE(engine.isResting()) << "a controller change went unplayed";
+    renderSeconds(engine, 1.5);
+    EXPECT_TRUE(engine.isResting());
+
+    // The first block after a note on carries the note.
+    engine.send(noteOn(MiddleC + 7, 100));
+    EXPECT_GT(rms(renderSeconds(engine, 0.05)), Sounding) << "the note after a rest was late or lost";
+    EXPECT_FALSE(engine.isResting());
+}
+
+TEST(FluidSynthEngineTest, HeldKeyOrPedalKeepsTheSynthesizerRunning)
+{
+    if (!std::filesystem::exists(SmallSoundFont))
+        GTEST_SKIP() << SmallSoundFont << " is not installed";
+    // At volume 0 the output is silent, yet a note whose key (or the
+    // sustain pedal) is held must go on running: raising the volume brings
+    // it back. Releasing everything lets the synthesizer rest.
+    FluidSynthEngine engine(SmallSoundFont, FluidSynthEngine::Output::RenderOnly);
+    engine.send(program(ChurchOrgan));
+    engine.send(volume(0));
+    engine.send(noteOn(MiddleC, 100));
+    EXPECT_LT(rms(renderSeconds(engine, 2.0)), Silent);
+    EXPECT_FALSE(engine.isResting()) << "rested while a key was held";
+
+    engine.send(sustain(true));
+    engine.send(noteOn(MiddleC, 0));
+    renderSeconds(engine, 2.0);
+    EXPECT_FALSE(engine.isResting()) << "rested while the sustain pedal was down";
+    engine.send(volume(127));
+    EXPECT_GT(rms(renderSeconds(engine, 0.3)), Sounding) << "the sustained note was lost";
+
+    engine.send(volume(0));
+    engine.send(sustain(false));
+    renderSeconds(engine, 2.0);
+    EXPECT_TRUE(engine.isResting()) << "kept running with no key or pedal held";
+}
+
+TEST(FluidSynthEngineTest, DrumChannelPlaysTheStandardKitFromItsFirstNote)
+{
+    if (!std::filesystem::exists(SmallSoundFont))
+        GTEST_SKIP() << SmallSoundFont << " is not installed";
+    // The kit is chosen when the drum channel is first played; it must be
+    // the one an explicit programme change 0 on that channel chooses.
+    constexpr int Snare = 38;
+    const auto drumNote = message(0x99, Snare, 100);
+    FluidSynthEngine engine(SmallSoundFont, FluidSynthEngine::Output::RenderOnly);
+    engine.send(drumNote);
+    const Stereo audio = renderSeconds(engine, 0.3);
+    EXPECT_GT(rms(audio), Sounding) << "the first drum note was silent";
+
+    FluidSynthEngine reference(SmallSoundFont, FluidSynthEngine::Output::RenderOnly);
+    reference.send(message(0xC9, 0));
+    reference.send(drumNote);
+    const Stereo expected = renderSeconds(reference, 0.3);
+    EXPECT_NEAR(rms(audio), rms(expected), 0.01 * rms(expected)) << "another kit or instrument played";
 }
 
 TEST(FluidSynthEngineTest, ReportsAMissingSoundFont)

@@ -88,11 +88,11 @@ std::shared_ptr<FluidSynthEngine> FluidSynthBackend::engine()
 {
     if (!engine_) {
         const auto output = audio_ == Audio::Device ? FluidSynthEngine::Output::Driver : FluidSynthEngine::Output::RenderOnly;
-        auto made = std::make_shared<FluidSynthEngine>(soundFont_, output);
-        if (made->hasSynth())
-            engine_ = std::move(made);
+        engine_ = std::make_shared<FluidSynthEngine>(soundFont_, output);
     }
-    return engine_;
+    // The engine creates its synthesizer in the background; only a failure
+    // already known refuses the open.
+    return engine_->hasSynth() ? engine_ : nullptr;
 }
 
 } // namespace kelmar

@@ -17,11 +17,12 @@ class FluidSynthEngine;
 // render) and runs until the backend and every opened output are gone.
 // It has no inputs.
 //
-// Opening succeeds whenever FluidSynth can create a synthesizer, so the
-// musician always gets a working port: without the soundfont it stays
+// The engine starts in the background, so the first open always succeeds
+// at once; what is sent meanwhile is played once it is up. Later opens are
+// refused if FluidSynth turned out to be unable to create a synthesizer
+// (the reason went to the terminal). Without the soundfont it stays
 // silent, without an audio driver it sounds only through render() and
-// audioDriver() is "". The soundfont loads in the background; what is sent
-// meanwhile is played once it is in.
+// audioDriver() is "".
 class FluidSynthBackend : public MidiBackend {
 public:
     // Device: play through the first audio driver that starts.

@@ -3,11 +3,13 @@
 #include <fluidsynth.h>
 
 #include <dlfcn.h>
+#include <malloc.h>
+#include <pthread.h>
 
 #include <algorithm>
-#include <array>
-#include <cstdint>
+#include <cmath>
 #include <cstdio>
+#include <mutex>
 #include <string_view>
 #include <utility>
 
@@ -15,16 +17,104 @@ namespace kelmar {
 
 namespace {
 
+// FluidSynth is loaded by the first engine, on the engine's thread, rather
+// than linked into the program: libfluidsynth brings some forty libraries
+// with it (sound servers, SDL2, sound file codecs), and loading them before
+// main() cost the start several milliseconds of main-thread time.
+static_assert(FLUIDSYNTH_VERSION_MAJOR == 2 && FLUIDSYNTH_VERSION_MINOR >= 2, "libfluidsynth.so.3 is FluidSynth 2.2 on");
+constexpr const char* FluidSynthLibraryName = "libfluidsynth.so.3";
+
+#define KELMAR_FLUIDSYNTH_FUNCTIONS(X) \
+    X(fluid_set_log_function)          \
+    X(new_fluid_settings)              \
+    X(delete_fluid_settings)           \
+    X(fluid_settings_setnum)           \
+    X(fluid_settings_setint)           \
+    X(fluid_settings_setstr)           \
+    X(fluid_settings_getnum)           \
+    X(new_fluid_synth)                 \
+    X(delete_fluid_synth)              \
+    X(new_fluid_audio_driver)          \
+    X(new_fluid_audio_driver2)         \
+    X(delete_fluid_audio_driver)       \
+    X(fluid_synth_sfload)              \
+    X(fluid_synth_noteon)              \
+    X(fluid_synth_noteoff)             \
+    X(fluid_synth_key_pressure)        \
+    X(fluid_synth_cc)                  \
+    X(fluid_synth_program_change)      \
+    X(fluid_synth_channel_pressure)    \
+    X(fluid_synth_pitch_bend)          \
+    X(fluid_synth_process)
+
+struct FluidSynthApi {
+#define KELMAR_DECLARE(name) decltype(&::name) name = nullptr;
+    KELMAR_FLUIDSYNTH_FUNCTIONS(KELMAR_DECLARE)
+#undef KELMAR_DECLARE
+    void* library = nullptr;
+};
+
+struct FluidSynthLibrary {
+    FluidSynthApi api;
+    bool loaded = false;
+    std::string error; // why it is not loaded
+};
+
+FluidSynthLibrary loadFluidSynthLibrary()
+{
+    // Lazy binding, as when linked: only the functions used get resolved.
+    FluidSynthLibrary result;
+    void* library = dlopen(FluidSynthLibraryName, RTLD_LAZY | RTLD_LOCAL);
+    if (!library) {
+        result.error = dlerror();
+        return result;
+    }
+    result.api.library = library;
+#define KELMAR_LOOK_UP(name)                                                              \
+    result.api.name = reinterpret_cast<decltype(result.api.name)>(dlsym(library, #name)); \
+    if (!result.api.name) {                                                               \
+        result.error = std::string(FluidSynthLibraryName) + " lacks " #name;              \
+        return result;                                                                    \
+    }
+    KELMAR_FLUIDSYNTH_FUNCTIONS(KELMAR_LOOK_UP)
+#undef KELMAR_LOOK_UP
+    result.loaded = true;
+    return result;
+}
+
+// Loaded by the first engine that asks (the library then stays loaded);
+// never changed afterwards.
+const FluidSynthLibrary& fluidSynthLibrary()
+{
+    static const FluidSynthLibrary library = loadFluidSynthLibrary();
+    return library;
+}
+
+// Only called on objects FluidSynth made, so the library is loaded.
+const FluidSynthApi& fluid() { return fluidSynthLibrary().api; }
+
+struct AudioDriver {
+    const char* name;
+    // Whether FluidSynth lets this driver call our render function; the
+    // others render by themselves, every period, silent or not.
+    bool callback;
+};
+
 // Tried in this order; the first that starts plays the synthesizer.
 // (Debian's FluidSynth has no native PipeWire driver; PipeWire systems
 // answer as pulseaudio or jack.)
-constexpr std::array<const char*, 4> AudioDrivers = {"pulseaudio", "jack", "alsa", "sdl2"};
+constexpr std::array<AudioDriver, 4> AudioDrivers = {{
+    {"pulseaudio", true},
+    {"jack", true},
+    {"alsa", true},
+    {"sdl2", false},
+}};
 
 // About 10 ms of output buffering at 48 kHz instead of FluidSynth's 16 x 64.
 constexpr int PeriodSize = 256;
 constexpr int Periods = 2;
 
-// Longest block handed to fluid_synth_write_float at once.
+// Longest block rendered at once for render().
 constexpr std::size_t RenderChunk = 4096;
 
 enum ChannelMessage : std::uint8_t {
@@ -37,22 +127,35 @@ enum ChannelMessage : std::uint8_t {
     PitchBend = 0xE0,
 };
 
+// MIDI channel 10, which General MIDI gives to percussion.
+constexpr int DrumChannel = 9;
+
+enum Controller : std::uint8_t {
+    BankSelect = 0,
+    BankSelectFine = 32,
+    Sustain = 64,
+    Sostenuto = 66,
+    AllSoundOff = 120,
+    ResetAllControllers = 121,
+    AllNotesOff = 123, // 124 to 127 (omni and mono/poly) also end all notes
+};
+
 void setLogFunction(fluid_log_function_t function, void* data)
 {
     for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level)
-        fluid_set_log_function(level, function, data);
+        fluid().fluid_set_log_function(level, function, data);
 }
 
 // Debian's FluidSynth wants the application to start SDL2's audio subsystem
-// before its sdl2 driver can open. SDL2 is already loaded as a dependency of
-// libfluidsynth, so its two entry points are looked up at run time instead
-// of linking SDL2 into the program for them.
+// before its sdl2 driver can open. SDL2 is loaded as a dependency of
+// libfluidsynth, so its two entry points are looked up there instead of
+// linking SDL2 into the program for them.
 constexpr std::uint32_t SdlInitAudio = 0x10;
 
 template <typename Function>
 Function* sdlFunction(const char* name)
 {
-    return reinterpret_cast<Function*>(dlsym(RTLD_DEFAULT, name));
+    return reinterpret_cast<Function*>(dlsym(fluid().library, name));
 }
 
 bool startSdlAudio()
@@ -67,62 +170,90 @@ void stopSdlAudio()
         quit(SdlInitAudio);
 }
 
+float peakOf(const float* samples, int frames)
+{
+    float peak = 0.0F;
+    for (int i = 0; i < frames; ++i)
+        peak = std::max(peak, std::fabs(samples[i]));
+    return peak;
+}
+
 } // namespace
 
-void FluidSynthEngine::FluidDeleter::operator()(fluid_settings_t* settings) const { delete_fluid_settings(settings); }
-void FluidSynthEngine::FluidDeleter::operator()(fluid_synth_t* synth) const { delete_fluid_synth(synth); }
-void FluidSynthEngine::FluidDeleter::operator()(fluid_audio_driver_t* driver) const { delete_fluid_audio_driver(driver); }
+void FluidSynthEngine::FluidDeleter::operator()(fluid_settings_t* settings) const { fluid().delete_fluid_settings(settings); }
+void FluidSynthEngine::FluidDeleter::operator()(fluid_synth_t* synth) const { fluid().delete_fluid_synth(synth); }
+void FluidSynthEngine::FluidDeleter::operator()(fluid_audio_driver_t* driver) const { fluid().delete_fluid_audio_driver(driver); }
 
 FluidSynthEngine::FluidSynthEngine(std::string soundFont, Output output)
     : soundFont_(std::move(soundFont))
 {
-    setLogFunction(&logToStandardError, nullptr);
-    settings_.reset(new_fluid_settings());
-    if (settings_) {
-        configure();
-        synth_.reset(new_fluid_synth(settings_.get()));
-    }
-    if (!synth_) {
-        noteProblem("FluidSynth could not create a synthesizer.");
-        ready_.store(true, std::memory_order_release);
-        return;
-    }
-    starter_ = std::thread([this, output] { startUp(output); });
+    queue_.reserve(64);
+    thread_ = std::thread([this, output] { run(output); });
 }
 
 FluidSynthEngine::~FluidSynthEngine()
 {
-    if (starter_.joinable())
-        starter_.join();
+    {
+        const std::lock_guard lock(queueMutex_);
+        stopping_ = true;
+    }
+    queueChanged_.notify_one();
+    thread_.join();
     driver_.reset();
     if (sdlAudioStarted_)
         stopSdlAudio();
 }
 
-void FluidSynthEngine::configure()
+// The engine's thread: sets FluidSynth up with its messages caught, so that
+// failed attempts stay quiet, then plays what is sent until the engine goes.
+void FluidSynthEngine::run(Output output)
 {
-    fluid_settings_t* settings = settings_.get();
-    fluid_settings_setnum(settings, "synth.sample-rate", SampleRate);
-    fluid_settings_setint(settings, "audio.period-size", PeriodSize);
-    fluid_settings_setint(settings, "audio.periods", Periods);
-    // JACK: connect to the system's playback ports if there are any (a
-    // failed connection only leaves the ports unconnected); libjack never
-    // starts a server because the program sets JACK_NO_START_SERVER.
-    fluid_settings_setint(settings, "audio.jack.autoconnect", 1);
-    fluid_settings_setstr(settings, "audio.jack.id", "Kelmar synthesizer");
+    pthread_setname_np(pthread_self(), "kelmar-synth");
+    if (const FluidSynthLibrary& library = fluidSynthLibrary(); !library.loaded) {
+        noteProblem("FluidSynth could not be loaded: " + library.error);
+        synthFailed_.store(true, std::memory_order_release);
+        markReady();
+        playQueued();
+        return;
+    }
+    setLogFunction(&logToEngine, this);
+    if (createSynth()) {
+        if (output == Output::Driver)
+            startAudioDriver();
+        loadSoundFont();
+    }
+    setLogFunction(&logToStandardError, nullptr);
+    // Parsing the soundfont leaves several megabytes of freed memory behind;
+    // give it back to the system.
+    malloc_trim(0);
+    markReady();
+    playQueued();
 }
 
-// Runs on starter_: opens the audio output and loads the soundfont, with
-// FluidSynth's messages caught so that failed attempts stay quiet, then
-// plays what was sent meanwhile.
-void FluidSynthEngine::startUp(Output output)
+bool FluidSynthEngine::createSynth()
 {
-    setLogFunction(&logToEngine, this);
-    if (output == Output::Driver)
-        startAudioDriver();
-    loadSoundFont();
-    setLogFunction(&logToStandardError, nullptr);
-    playPending();
+    settings_.reset(fluid().new_fluid_settings());
+    if (fluid_settings_t* settings = settings_.get()) {
+        fluid().fluid_settings_setnum(settings, "synth.sample-rate", SampleRate);
+        fluid().fluid_settings_setint(settings, "synth.polyphony", Polyphony);
+        // Only the samples of programmes in use are kept in memory; a
+        // programme change loads the ones it needs (on this thread).
+        fluid().fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
+        fluid().fluid_settings_setint(settings, "audio.period-size", PeriodSize);
+        fluid().fluid_settings_setint(settings, "audio.periods", Periods);
+        // JACK: connect to the system's playback ports if there are any (a
+        // failed connection only leaves the ports unconnected); libjack never
+        // starts a server because the program sets JACK_NO_START_SERVER.
+        fluid().fluid_settings_setint(settings, "audio.jack.autoconnect", 1);
+        fluid().fluid_settings_setstr(settings, "audio.jack.id", "Kelmar synthesizer");
+        synth_.reset(fluid().new_fluid_synth(settings));
+    }
+    if (synth_)
+        return true;
+    const std::string why = takeLogged();
+    noteProblem("FluidSynth could not create a synthesizer" + (why.empty() ? "." : ": " + why));
+    synthFailed_.store(true, std::memory_order_release);
+    return false;
 }
 
 void FluidSynthEngine::startAudioDriver()
@@ -130,103 +261,212 @@ void FluidSynthEngine::startAudioDriver()
     std::string reasons;
     for (std::size_t i = 0; i < AudioDrivers.size(); ++i) {
         takeLogged();
-        if (tryAudioDriver(AudioDrivers[i])) {
+        if (tryAudioDriver(i)) {
             driverIndex_.store(static_cast<int>(i), std::memory_order_release);
             return;
         }
         const std::string why = takeLogged();
-        reasons += std::string(i == 0 ? "" : "; ") + AudioDrivers[i] + ": " + (why.empty() ? "did not start" : why);
+        reasons += std::string(i == 0 ? "" : "; ") + AudioDrivers[i].name + ": " + (why.empty() ? "did not start" : why);
     }
     noteProblem("No audio output could be started (" + reasons + ").");
 }
 
-bool FluidSynthEngine::tryAudioDriver(const char* name)
+bool FluidSynthEngine::tryAudioDriver(std::size_t index)
 {
-    const bool sdl = std::string_view(name) == "sdl2";
+    const AudioDriver& candidate = AudioDrivers[index];
+    const bool sdl = std::string_view(candidate.name) == "sdl2";
     if (sdl && !startSdlAudio())
         return false;
-    fluid_settings_setstr(settings_.get(), "audio.driver", name);
-    driver_.reset(new_fluid_audio_driver(settings_.get(), synth_.get()));
+    fluid().fluid_settings_setstr(settings_.get(), "audio.driver", candidate.name);
+    driver_.reset(candidate.callback ? fluid().new_fluid_audio_driver2(settings_.get(), &renderForDriver, this)
+                                     : fluid().new_fluid_audio_driver(settings_.get(), synth_.get()));
     if (sdl && !driver_)
         stopSdlAudio();
     sdlAudioStarted_ = sdl && driver_;
     return driver_ != nullptr;
 }
 
+// Selects programme 0 on every channel but the drum channel, whose kit
+// waits for its first note (see selectDrumKitBefore): a large soundfont's
+// kit takes more memory than its piano (FluidR3_GM: 11 MB against 8 MB).
 void FluidSynthEngine::loadSoundFont()
 {
     takeLogged();
-    if (fluid_synth_sfload(synth_.get(), soundFont_.c_str(), 1) == FLUID_FAILED) {
+    if (fluid().fluid_synth_sfload(synth_.get(), soundFont_.c_str(), 0) == FLUID_FAILED) {
         const std::string why = takeLogged();
         noteProblem("The soundfont " + soundFont_ + " could not be loaded" + (why.empty() ? "." : ": " + why));
         return;
     }
+    for (int channel = 0; channel < 16; ++channel) {
+        if (channel != DrumChannel)
+            fluid().fluid_synth_program_change(synth_.get(), channel, 0);
+    }
+    drumKitPending_ = true;
     soundFontLoaded_.store(true, std::memory_order_release);
 }
 
-void FluidSynthEngine::playPending()
+void FluidSynthEngine::markReady()
 {
-    const std::lock_guard lock(pendingMutex_);
-    for (const MidiBytes& message : pending_)
-        play(message);
-    pending_ = {};
-    ready_.store(true, std::memory_order_release);
+    {
+        const std::lock_guard lock(readyMutex_);
+        ready_.store(true, std::memory_order_release);
+    }
     readyChanged_.notify_all();
 }
 
 void FluidSynthEngine::waitUntilReady() const
 {
-    std::unique_lock lock(pendingMutex_);
+    std::unique_lock lock(readyMutex_);
     readyChanged_.wait(lock, [this] { return isReady(); });
+}
+
+// Plays queued messages in batches: the queue is swapped for an empty
+// vector that keeps its capacity, so senders wait at most for the swap.
+void FluidSynthEngine::playQueued()
+{
+    std::vector<MidiBytes> batch;
+    batch.reserve(64);
+    for (;;) {
+        {
+            std::unique_lock lock(queueMutex_);
+            played_ += batch.size();
+            if (!batch.empty())
+                playedChanged_.notify_all();
+            batch.clear();
+            queueChanged_.wait(lock, [this] { return !queue_.empty() || stopping_; });
+            if (queue_.empty())
+                return; // stopping, and everything sent has been played
+            batch.swap(queue_);
+        }
+        for (const MidiBytes& message : batch)
+            play(message);
+    }
+}
+
+void FluidSynthEngine::waitUntilPlayed() const
+{
+    std::unique_lock lock(queueMutex_);
+    const std::uint64_t sent = sent_;
+    playedChanged_.wait(lock, [this, sent] { return played_ >= sent; });
 }
 
 void FluidSynthEngine::send(const MidiBytes& message)
 {
-    if (!synth_)
+    if (synthFailed_.load(std::memory_order_acquire))
         return;
-    if (!isReady()) {
-        const std::lock_guard lock(pendingMutex_);
-        if (!isReady()) {
-            pending_.push_back(message);
-            return;
-        }
+    {
+        const std::lock_guard lock(queueMutex_);
+        queue_.push_back(message);
+        ++sent_;
     }
-    play(message);
+    queueChanged_.notify_one();
 }
 
+// On the engine's thread.
 void FluidSynthEngine::play(const MidiBytes& message)
 {
-    if (message.size == 0 || message.size < messageLength(message.data[0]))
-        return;
     fluid_synth_t* synth = synth_.get();
+    if (!synth || message.size == 0 || message.size < messageLength(message.data[0]))
+        return;
     const int channel = message.data[0] & 0x0F;
     const int data1 = message.data[1] & 0x7F;
     const int data2 = message.data[2] & 0x7F;
+    if (drumKitPending_ && channel == DrumChannel)
+        selectDrumKitBefore(message);
     switch (message.data[0] & 0xF0) {
     case NoteOff:
-        fluid_synth_noteoff(synth, channel, data1);
+        fluid().fluid_synth_noteoff(synth, channel, data1);
         break;
     case NoteOn: // velocity 0 is a note off
-        data2 == 0 ? fluid_synth_noteoff(synth, channel, data1) : fluid_synth_noteon(synth, channel, data1, data2);
+        data2 == 0 ? fluid().fluid_synth_noteoff(synth, channel, data1) : fluid().fluid_synth_noteon(synth, channel, data1, data2);
         break;
     case KeyPressure:
-        fluid_synth_key_pressure(synth, channel, data1, data2);
+        fluid().fluid_synth_key_pressure(synth, channel, data1, data2);
         break;
     case ControlChange:
-        fluid_synth_cc(synth, channel, data1, data2);
+        fluid().fluid_synth_cc(synth, channel, data1, data2);
         break;
     case ProgramChange:
-        fluid_synth_program_change(synth, channel, data1);
+        fluid().fluid_synth_program_change(synth, channel, data1);
         break;
     case ChannelPressure:
-        fluid_synth_channel_pressure(synth, channel, data1);
+        fluid().fluid_synth_channel_pressure(synth, channel, data1);
         break;
     case PitchBend:
-        fluid_synth_pitch_bend(synth, channel, data1 | (data2 << 7));
+        fluid().fluid_synth_pitch_bend(synth, channel, data1 | (data2 << 7));
         break;
     default: // system messages
+        return;
+    }
+    held_.track(message);
+    holding_.store(held_.any(), std::memory_order_relaxed);
+    activity_.fetch_add(1, std::memory_order_release);
+}
+
+// The drum channel gets its default kit just before the first message that
+// could tell: a note on, or a bank select (which must not alter the kit
+// chosen for the channel at the start). A programme change chooses a kit
+// itself; other messages neither need nor change it.
+void FluidSynthEngine::selectDrumKitBefore(const MidiBytes& message)
+{
+    const int status = message.data[0] & 0xF0;
+    const int data1 = message.data[1] & 0x7F;
+    const bool noteOn = status == NoteOn && (message.data[2] & 0x7F) != 0;
+    const bool bankSelect = status == ControlChange && (data1 == BankSelect || data1 == BankSelectFine);
+    if (status == ProgramChange) {
+        drumKitPending_ = false;
+    } else if (noteOn || bankSelect) {
+        fluid().fluid_synth_program_change(synth_.get(), DrumChannel, 0);
+        drumKitPending_ = false;
+    }
+}
+
+void FluidSynthEngine::HeldNotes::track(const MidiBytes& message)
+{
+    const int channel = message.data[0] & 0x0F;
+    const int data1 = message.data[1] & 0x7F;
+    const int data2 = message.data[2] & 0x7F;
+    auto& keys = down_[static_cast<std::size_t>(channel)];
+    switch (message.data[0] & 0xF0) {
+    case NoteOn:
+        if (data2 != 0) {
+            if (!keys.test(static_cast<std::size_t>(data1)))
+                ++keys_;
+            keys.set(static_cast<std::size_t>(data1));
+            break;
+        }
+        [[fallthrough]];
+    case NoteOff:
+        if (keys.test(static_cast<std::size_t>(data1)))
+            --keys_;
+        keys.reset(static_cast<std::size_t>(data1));
+        break;
+    case ControlChange:
+        if (data1 == Sustain || data1 == Sostenuto)
+            setPedal(channel, data1 == Sustain ? 1 : 2, data2 >= 64);
+        else if (data1 == ResetAllControllers)
+            setPedal(channel, 3, false);
+        else if (data1 == AllSoundOff || data1 >= AllNotesOff)
+            allNotesOff(channel);
+        break;
+    default:
         break;
     }
+}
+
+void FluidSynthEngine::HeldNotes::allNotesOff(int channel)
+{
+    auto& keys = down_[static_cast<std::size_t>(channel)];
+    keys_ -= static_cast<int>(keys.count());
+    keys.reset();
+}
+
+void FluidSynthEngine::HeldNotes::setPedal(int channel, int pedal, bool down)
+{
+    auto& pedals = pedalsDown_[static_cast<std::size_t>(channel)];
+    const bool wasDown = pedals != 0;
+    pedals = static_cast<std::uint8_t>(down ? (pedals | pedal) : (pedals & ~pedal));
+    pedals_ += (pedals != 0 ? 1 : 0) - (wasDown ? 1 : 0);
 }
 
 void FluidSynthEngine::render(std::span<float> left, std::span<float> right)
@@ -234,27 +474,71 @@ void FluidSynthEngine::render(std::span<float> left, std::span<float> right)
     std::ranges::fill(left, 0.0F);
     std::ranges::fill(right, 0.0F);
     waitUntilReady();
+    waitUntilPlayed();
     if (!synth_ || driver_)
         return;
     const std::size_t frames = std::min(left.size(), right.size());
     for (std::size_t done = 0; done < frames;) {
         const std::size_t chunk = std::min(frames - done, RenderChunk);
-        fluid_synth_write_float(synth_.get(), static_cast<int>(chunk), left.data() + done, 0, 1, right.data() + done, 0, 1);
+        renderBlock(static_cast<int>(chunk), left.data() + done, right.data() + done);
         done += chunk;
     }
+}
+
+// Called by the audio driver on its own thread. FluidSynth's drivers hand
+// over zeroed buffers, but a resting engine writes nothing, so they are
+// cleared here too rather than trusting every driver with that.
+int FluidSynthEngine::renderForDriver(void* data, int frames, int, float*[], int outCount, float* out[])
+{
+    if (outCount < 2 || frames < 0)
+        return FLUID_FAILED;
+    for (int i = 0; i < outCount; ++i)
+        std::fill_n(out[i], frames, 0.0F);
+    static_cast<FluidSynthEngine*>(data)->renderBlock(frames, out[0], out[1]);
+    return FLUID_OK;
+}
+
+// Mixes `frames` of the synthesizer, effects included, into left and right
+// (which hold silence). Once the output has stayed below QuietLevel for
+// QuietFrames with no key or pedal held and no message played, the
+// synthesizer is left alone: a silent FluidSynth still runs its reverb and
+// chorus on every period. Whatever it still had to play lies below
+// -100 dBFS, so nothing audible is cut. Any message wakes it at the next
+// block, since FluidSynth hands part of each message's work to the
+// rendering (voice updates wait in a queue of its own until then); a held
+// key or pedal keeps it running, because a note may start silent (its
+// envelope's delay) and grow later. Real-time safe.
+void FluidSynthEngine::renderBlock(int frames, float* left, float* right)
+{
+    const std::uint64_t activity = activity_.load(std::memory_order_acquire);
+    if (activity != activitySeen_ || holding_.load(std::memory_order_relaxed)) {
+        activitySeen_ = activity;
+        quietFrames_ = 0;
+    }
+    if (quietFrames_ >= QuietFrames) {
+        resting_.store(true, std::memory_order_relaxed);
+        return;
+    }
+    resting_.store(false, std::memory_order_relaxed);
+    float* dry[] = {left, right};
+    float* effects[] = {left, right, left, right}; // reverb, chorus: mixed in
+    fluid().fluid_synth_process(synth_.get(), frames, 4, effects, 2, dry);
+    const float peak = std::max(peakOf(left, frames), peakOf(right, frames));
+    quietFrames_ = peak < QuietLevel ? std::min(quietFrames_ + frames, QuietFrames) : 0;
 }
 
 std::string FluidSynthEngine::audioDriver() const
 {
     const int index = driverIndex_.load(std::memory_order_acquire);
-    return index < 0 ? std::string() : std::string(AudioDrivers[static_cast<std::size_t>(index)]);
+    return index < 0 ? std::string() : std::string(AudioDrivers[static_cast<std::size_t>(index)].name);
 }
 
+// The audio driver may have set the synthesizer to its device's rate.
 int FluidSynthEngine::sampleRate() const
 {
     double rate = SampleRate;
-    if (settings_)
-        fluid_settings_getnum(settings_.get(), "synth.sample-rate", &rate);
+    if (isReady() && settings_)
+        fluid().fluid_settings_getnum(settings_.get(), "synth.sample-rate", &rate);
     return static_cast<int>(rate);
 }
 

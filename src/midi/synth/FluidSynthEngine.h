@@ -2,8 +2,11 @@
 
 #include <fluidsynth/types.h>
 
+#include <array>
 #include <atomic>
+#include <bitset>
 #include <condition_variable>
+#include <cstdint>
 #include <memory>
 #include <mutex>
 #include <span>
@@ -16,13 +19,17 @@
 namespace kelmar {
 
 // One FluidSynth synthesizer with its settings and, if asked, its audio
-// driver. Creating it is cheap: the audio driver is started and the
-// soundfont loaded on a thread of its own, so a large soundfont never holds
-// up the window. Messages sent before that start-up has finished are kept
-// and played, in order, as soon as it has; afterwards they go straight to
-// FluidSynth. A soundfont that cannot be loaded leaves the engine silent,
-// and no audio driver leaves it playing only through render(); neither
-// throws or blocks. Safe to use from the UI thread while audio runs.
+// driver, run by a thread of its own. Creating the engine is cheap: that
+// thread loads FluidSynth, creates the synthesizer, starts the audio driver
+// and loads the soundfont, so neither a large soundfont nor FluidSynth's
+// set-up holds up the window. send() queues messages; the engine's thread
+// plays them in the order sent, those sent during the start-up as soon as
+// it has finished. Samples are read when a programme first needs them (the
+// drum kit's when the drum channel first plays), on the engine's thread,
+// so a programme change never blocks the sender. A soundfont that cannot
+// be loaded leaves the engine silent, and no audio driver leaves it playing
+// only through render(); neither throws or blocks. Safe to use from any
+// thread while audio runs; render() from one thread at a time.
 class FluidSynthEngine {
 public:
     // Driver: play through the first audio driver that starts.
@@ -30,28 +37,39 @@ public:
     enum class Output { Driver, RenderOnly };
 
     static constexpr int SampleRate = 48000;
+    // Voices sounding at once; past that FluidSynth ends the least audible.
+    static constexpr int Polyphony = 128;
+    // Output below this level (about -100 dBFS) counts as silence.
+    static constexpr float QuietLevel = 1e-5F;
+    // How long the output must stay silent, with no key or pedal held and
+    // no message played, before the synthesizer stops being run.
+    static constexpr int QuietFrames = SampleRate; // one second
 
     FluidSynthEngine(std::string soundFont, Output output);
-    ~FluidSynthEngine();
+    ~FluidSynthEngine(); // plays what was sent before it returns
     FluidSynthEngine(const FluidSynthEngine&) = delete;
     FluidSynthEngine& operator=(const FluidSynthEngine&) = delete;
 
-    // False if FluidSynth could not create a synthesizer at all; such an
-    // engine ignores messages and renders silence.
-    bool hasSynth() const { return synth_ != nullptr; }
+    // False once FluidSynth has turned out to be missing or unable to create
+    // a synthesizer; such an engine ignores messages and renders silence.
+    bool hasSynth() const { return !synthFailed_.load(std::memory_order_acquire); }
 
-    // Plays one short message; system messages are ignored.
+    // Queues one short message for the engine's thread; system messages are
+    // ignored. Never waits for FluidSynth.
     void send(const MidiBytes& message);
 
-    // Waits for the start-up, then renders stereo audio into both spans
-    // (as many frames as the shorter one holds; the rest is zeroed). While
-    // an audio driver plays the synthesizer, this only writes silence.
+    // Waits for the start-up and for every message sent before the call to
+    // be played, then renders stereo audio into both spans (as many frames
+    // as the shorter one holds; the rest is zeroed). While an audio driver
+    // plays the synthesizer, this only writes silence.
     void render(std::span<float> left, std::span<float> right);
 
     // True once the audio driver has been tried and the soundfont loaded
     // (or found missing).
     bool isReady() const { return ready_.load(std::memory_order_acquire); }
     void waitUntilReady() const;
+    // Waits until every message sent before the call has been played.
+    void waitUntilPlayed() const;
 
     bool soundFontLoaded() const { return soundFontLoaded_.load(std::memory_order_acquire); }
     // Name of the audio driver that started; "" while none has.
@@ -60,6 +78,9 @@ public:
     // The last problem met while starting (soundfont or audio), readable;
     // empty if there was none.
     std::string lastError() const;
+    // True while the synthesizer is left unrun because all is silent (see
+    // QuietFrames); it runs again with the next message.
+    bool isResting() const { return resting_.load(std::memory_order_relaxed); }
 
 private:
     struct FluidDeleter {
@@ -68,16 +89,36 @@ private:
         void operator()(fluid_audio_driver_t* driver) const;
     };
 
+    // Keys and pedals held, as played so far; kept by the engine's thread.
+    class HeldNotes {
+    public:
+        void track(const MidiBytes& message);
+        bool any() const { return keys_ > 0 || pedals_ > 0; }
+
+    private:
+        void allNotesOff(int channel);
+        void setPedal(int channel, int pedal, bool down);
+
+        std::array<std::bitset<128>, 16> down_{};
+        std::array<std::uint8_t, 16> pedalsDown_{}; // bit 0 sustain, bit 1 sostenuto
+        int keys_ = 0;
+        int pedals_ = 0;
+    };
+
     static void logToStandardError(int level, const char* message, void* data);
     static void logToEngine(int level, const char* message, void* data);
+    static int renderForDriver(void* data, int frames, int effectCount, float* effects[], int outCount, float* out[]);
 
-    void configure();
-    void startUp(Output output);
+    void run(Output output);
+    bool createSynth();
     void startAudioDriver();
-    bool tryAudioDriver(const char* name);
+    bool tryAudioDriver(std::size_t index);
     void loadSoundFont();
-    void playPending();
+    void markReady();
+    void playQueued();
     void play(const MidiBytes& message);
+    void selectDrumKitBefore(const MidiBytes& message);
+    void renderBlock(int frames, float* left, float* right);
     void noteProblem(std::string problem);
     std::string takeLogged();
 
@@ -88,18 +129,41 @@ private:
     std::atomic<int> driverIndex_{-1};
     bool sdlAudioStarted_ = false;
 
-    mutable std::mutex pendingMutex_;
+    // Messages waiting for the engine's thread, and how many have been
+    // sent and played, all under queueMutex_.
+    mutable std::mutex queueMutex_;
+    mutable std::condition_variable queueChanged_; // something to play, or stopping
+    mutable std::condition_variable playedChanged_;
+    std::vector<MidiBytes> queue_;
+    std::uint64_t sent_ = 0;
+    std::uint64_t played_ = 0;
+    bool stopping_ = false;
+
+    mutable std::mutex readyMutex_;
     mutable std::condition_variable readyChanged_;
-    std::vector<MidiBytes> pending_;
     std::atomic<bool> ready_{false};
     std::atomic<bool> soundFontLoaded_{false};
+    std::atomic<bool> synthFailed_{false};
+
+    // Between the engine's thread and whichever thread renders: a count of
+    // messages played and whether any key or pedal is held.
+    std::atomic<std::uint64_t> activity_{0};
+    std::atomic<bool> holding_{false};
+    HeldNotes held_; // engine's thread only
+    // The drum channel's kit is selected (and its samples loaded) when the
+    // channel is first played, not with the soundfont; engine's thread only.
+    bool drumKitPending_ = false;
+    // Rendering thread only.
+    std::uint64_t activitySeen_ = 0;
+    int quietFrames_ = 0;
+    std::atomic<bool> resting_{false};
 
     mutable std::mutex errorMutex_;
     std::string logged_;
     std::string lastError_;
 
     // Declared last: it uses everything above and is joined first.
-    std::thread starter_;
+    std::thread thread_;
 };
 
 } // namespace kelmar
