@@ -2,10 +2,17 @@
 // MIDI setup dialog being mapped on the X display, then, after Ok, the
 // resident memory (anonymous + file pages; shared memory such as JACK's
 // segment left out) and the CPU time used while idle for five seconds.
+// Also printed: the CPU time the program used until the dialog was on screen
+// (all threads, and its main thread alone), which varies less than the
+// time itself on a busy machine.
 // Usage: kelmar_startup_probe PROGRAM [RUNS]   (DISPLAY must name an X server)
+// KELMAR_PROBE_THREADS=1 also prints each thread's idle CPU time;
+// KELMAR_PROBE_VERBOSE=1 lets the program's own messages through to stderr;
+// KELMAR_PROBE_STACKS=1 prints the program's stacks if the dialog never shows.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -14,7 +21,9 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -26,8 +35,14 @@ using Clock = std::chrono::steady_clock;
 
 struct Sample {
     double dialogMs = -1;
-    long residentKb = 0;
-    double idleCpuMs = 0;
+    long anonKb = 0;
+    long fileKb = 0;
+    double startCpuMs = 0;     // CPU time of all threads until the dialog is on screen
+    double startMainCpuMs = 0; // the same, main thread only
+    double idleCpuMs = 0;      // summed over the threads, to the nanosecond
+    double idleTicksMs = 0;    // the whole process, in clock ticks (10 ms)
+    std::map<std::string, double> threadCpuMs; // idle CPU per thread name
+    long residentKb() const { return anonKb + fileKb; }
 };
 
 // Windows may be gone by the time their name is asked; that is no error here.
@@ -73,10 +88,13 @@ long statusKb(pid_t pid, const std::string& field)
     return 0;
 }
 
-double cpuMs(pid_t pid)
+// utime + stime of a process or thread from its stat file.
+double cpuMsOf(const std::string& statPath)
 {
-    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::ifstream stat(statPath);
     std::string content((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    if (content.rfind(')') == std::string::npos)
+        return 0;
     std::istringstream fields(content.substr(content.rfind(')') + 2));
     std::string skip;
     for (int i = 0; i < 11; ++i) // state .. cmajflt
@@ -87,33 +105,84 @@ double cpuMs(pid_t pid)
     return 1000.0 * static_cast<double>(utime + stime) / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
-Sample measure(const char* program)
+double cpuMs(pid_t pid)
+{
+    return cpuMsOf("/proc/" + std::to_string(pid) + "/stat");
+}
+
+// CPU time of every thread, keyed by "name/tid", to the nanosecond (the
+// first field of schedstat) rather than in clock ticks.
+std::map<std::string, double> threadCpuMs(pid_t pid)
+{
+    std::map<std::string, double> threads;
+    const std::filesystem::path tasks = "/proc/" + std::to_string(pid) + "/task";
+    std::error_code error;
+    for (const auto& task : std::filesystem::directory_iterator(tasks, error)) {
+        std::ifstream commFile(task.path() / "comm");
+        std::string name;
+        std::getline(commFile, name);
+        std::ifstream schedstat(task.path() / "schedstat");
+        double ns = 0;
+        schedstat >> ns;
+        threads[name + "/" + task.path().filename().string()] = ns / 1e6;
+    }
+    return threads;
+}
+
+Sample measure(const char* program, bool quietProgram)
 {
     Sample sample;
     Display* display = XOpenDisplay(nullptr);
-    if (!display)
+    if (!display) {
+        std::fprintf(stderr, "cannot open the X display %s\n", std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "(unset)");
         return sample;
+    }
     XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
     XSync(display, False);
 
     const auto start = Clock::now();
     const pid_t pid = fork();
     if (pid == 0) {
+        if (quietProgram) {
+            const int null = open("/dev/null", O_WRONLY);
+            if (null >= 0)
+                dup2(null, STDERR_FILENO);
+        }
         execl(program, program, static_cast<char*>(nullptr));
         _exit(127);
     }
     const Window dialog = waitForMappedWindow(display, "MIDI Setup", std::chrono::seconds(10));
     if (dialog) {
         sample.dialogMs = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+        for (const auto& [thread, ms] : threadCpuMs(pid)) {
+            sample.startCpuMs += ms;
+            if (thread.ends_with("/" + std::to_string(pid)))
+                sample.startMainCpuMs = ms;
+        }
         std::this_thread::sleep_for(std::chrono::seconds(1));
-        const std::string ok = "xdotool key --window " + std::to_string(dialog) + " Return";
-        if (std::system(ok.c_str()) == 0)
-            waitForMappedWindow(display, "Kelmar", std::chrono::seconds(5));
+        // The key press closes the dialog, so xdotool's key release meets a
+        // window that is gone and it reports failure; the main window being
+        // mapped is what shows that Ok took effect.
+        const std::string ok = "xdotool key --window " + std::to_string(dialog) + " Return 2>/dev/null";
+        if (std::system(ok.c_str()) == -1 || !waitForMappedWindow(display, "Kelmar", std::chrono::seconds(5)))
+            std::fprintf(stderr, "the main window did not appear after Ok\n");
         std::this_thread::sleep_for(std::chrono::seconds(1));
-        sample.residentKb = statusKb(pid, "RssAnon") + statusKb(pid, "RssFile");
+        sample.anonKb = statusKb(pid, "RssAnon");
+        sample.fileKb = statusKb(pid, "RssFile");
         const double before = cpuMs(pid);
+        const auto threadsBefore = threadCpuMs(pid);
         std::this_thread::sleep_for(std::chrono::seconds(5));
-        sample.idleCpuMs = cpuMs(pid) - before;
+        sample.idleTicksMs = cpuMs(pid) - before;
+        for (const auto& [thread, ms] : threadCpuMs(pid)) {
+            const auto earlier = threadsBefore.find(thread);
+            sample.threadCpuMs[thread] = ms - (earlier == threadsBefore.end() ? 0 : earlier->second);
+            sample.idleCpuMs += sample.threadCpuMs[thread];
+        }
+    }
+    if (!dialog && std::getenv("KELMAR_PROBE_STACKS")) {
+        const std::string stacks = "gdb -p " + std::to_string(pid) + " -batch -ex 'thread apply all bt' >&2";
+        if (std::system(stacks.c_str()) != 0)
+            std::fprintf(stderr, "could not list the program's threads\n");
     }
     kill(pid, SIGTERM);
     waitpid(pid, nullptr, 0);
@@ -137,20 +206,39 @@ int main(int argc, char* argv[])
     }
     const int runs = argc > 2 ? std::atoi(argv[2]) : 7;
     XSetErrorHandler(ignoreXErrors);
-    std::vector<double> dialog, resident, idle;
+    // KELMAR_PROBE_THREADS=1 also lists each thread's CPU time while idle.
+    const char* listThreads = std::getenv("KELMAR_PROBE_THREADS");
+    const bool perThread = listThreads && std::string(listThreads) == "1";
+    // KELMAR_PROBE_VERBOSE=1 lets the program's messages through to stderr.
+    const char* verboseSetting = std::getenv("KELMAR_PROBE_VERBOSE");
+    const bool verbose = verboseSetting && std::string(verboseSetting) == "1";
+    std::vector<double> dialog, startCpu, startMainCpu, resident, anon, file, idle;
     for (int i = 0; i < runs; ++i) {
-        const Sample s = measure(argv[1]);
+        const Sample s = measure(argv[1], !verbose);
         if (s.dialogMs < 0) {
             std::fprintf(stderr, "run %d: the setup dialog did not appear\n", i + 1);
             return 1;
         }
-        std::printf("run %d: dialog on screen %.1f ms, resident %.1f MB, idle CPU %.1f ms / 5 s\n", i + 1,
-                    s.dialogMs, s.residentKb / 1024.0, s.idleCpuMs);
+        std::printf("run %d: dialog on screen %.1f ms (CPU %.1f ms, main thread %.1f ms), resident %.1f MB (anon %.1f, file %.1f), idle CPU %.1f ms / 5 s"
+                    " (%.0f in ticks)\n",
+                    i + 1, s.dialogMs, s.startCpuMs, s.startMainCpuMs, static_cast<double>(s.residentKb()) / 1024.0,
+                    static_cast<double>(s.anonKb) / 1024.0, static_cast<double>(s.fileKb) / 1024.0, s.idleCpuMs,
+                    s.idleTicksMs);
+        if (perThread) {
+            for (const auto& [thread, ms] : s.threadCpuMs)
+                std::printf("    thread %-28s %6.1f ms\n", thread.c_str(), ms);
+        }
         dialog.push_back(s.dialogMs);
-        resident.push_back(static_cast<double>(s.residentKb) / 1024.0);
+        startCpu.push_back(s.startCpuMs);
+        startMainCpu.push_back(s.startMainCpuMs);
+        resident.push_back(static_cast<double>(s.residentKb()) / 1024.0);
+        anon.push_back(static_cast<double>(s.anonKb) / 1024.0);
+        file.push_back(static_cast<double>(s.fileKb) / 1024.0);
         idle.push_back(s.idleCpuMs);
     }
-    std::printf("median of %d: dialog on screen %.1f ms, resident %.1f MB, idle CPU %.1f ms / 5 s\n", runs,
-                median(dialog), median(resident), median(idle));
+    std::printf("median of %d: dialog on screen %.1f ms (CPU %.1f ms, main thread %.1f ms), resident %.1f MB"
+                " (anon %.1f, file %.1f), idle CPU %.1f ms / 5 s\n",
+                runs, median(dialog), median(startCpu), median(startMainCpu), median(resident), median(anon),
+                median(file), median(idle));
     return 0;
 }

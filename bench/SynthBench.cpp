@@ -2,6 +2,7 @@
 
 #include <array>
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -11,7 +12,9 @@
 #include "midi/MidiInputPort.h"
 #include "midi/MidiMessageLayer.h"
 #include "midi/MidiOutputPort.h"
+#include "midi/MidiMessage.h"
 #include "midi/synth/FluidSynthBackend.h"
+#include "midi/synth/FluidSynthEngine.h"
 
 namespace kelmar {
 namespace {
@@ -67,8 +70,9 @@ private:
 };
 
 // One note on and its note off, each a SendMidi through layer, port and
-// device into FluidSynth. Every 64 pairs the voices are cleared (untimed),
-// so the synthesizer never runs out of voices.
+// device onto the engine's queue (the engine's thread plays them). Every 64
+// pairs the voices are cleared (untimed), so the synthesizer never runs out
+// of voices.
 void BM_SynthSendMidiNotePair(benchmark::State& state)
 {
     SynthRig rig;
@@ -90,7 +94,8 @@ void BM_SynthSendMidiNotePair(benchmark::State& state)
 }
 BENCHMARK(BM_SynthSendMidiNotePair);
 
-// The 2,048 velocity-0 note ons of AllNotesOffSweep into the synthesizer.
+// The 2,048 velocity-0 note ons of AllNotesOffSweep into the synthesizer,
+// until the engine's thread has played them all.
 void BM_SynthAllNotesOffSweep(benchmark::State& state)
 {
     SynthRig rig;
@@ -98,8 +103,10 @@ void BM_SynthAllNotesOffSweep(benchmark::State& state)
         state.SkipWithError("the synthesizer did not open");
         return;
     }
-    for (auto _ : state)
+    for (auto _ : state) {
         rig.layer().AllNotesOffSweep();
+        rig.pull(); // returns once every message sent has been played
+    }
     state.SetItemsProcessed(2048 * state.iterations());
 }
 BENCHMARK(BM_SynthAllNotesOffSweep)->Unit(benchmark::kMicrosecond);
@@ -146,6 +153,77 @@ BENCHMARK(BM_SynthStartup)
     ->UseManualTime()
     ->Iterations(5)
     ->Unit(benchmark::kMillisecond);
+
+MidiBytes shortMessage(std::uint8_t status, std::uint8_t data1, std::uint8_t data2 = 0)
+{
+    return {{status, data1, data2}, static_cast<std::uint8_t>(messageLength(status))};
+}
+
+// From send() to the engine's thread having played the message: a note on
+// and its note off handed over and played, one pair at a time.
+void BM_SynthEngineHandOver(benchmark::State& state)
+{
+    FluidSynthEngine engine(SoundFonts[0], FluidSynthEngine::Output::RenderOnly);
+    engine.waitUntilReady();
+    if (!engine.soundFontLoaded()) {
+        state.SkipWithError("soundfont not loaded");
+        return;
+    }
+    for (auto _ : state) {
+        engine.send(shortMessage(0x90, 60, 100));
+        engine.send(shortMessage(0x90, 60, 0));
+        engine.waitUntilPlayed();
+    }
+    state.SetItemsProcessed(2 * state.iterations());
+}
+BENCHMARK(BM_SynthEngineHandOver)->Unit(benchmark::kMicrosecond);
+
+// A programme change to a programme not yet in use, played: with samples
+// loaded on demand this is where they are read, on the engine's thread.
+// send_us is what the sender pays; the iteration time is until it is played.
+void BM_SynthProgramChange(benchmark::State& state)
+{
+    const char* soundFont = SoundFonts[static_cast<std::size_t>(state.range(0))];
+    if (!std::filesystem::exists(soundFont)) {
+        state.SkipWithError("soundfont not installed");
+        return;
+    }
+    FluidSynthEngine engine(soundFont, FluidSynthEngine::Output::RenderOnly);
+    engine.waitUntilReady();
+    int next = 1;
+    double sendUs = 0.0;
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        engine.send(shortMessage(0xC0, static_cast<std::uint8_t>(next)));
+        sendUs += std::chrono::duration<double, std::micro>(Clock::now() - start).count();
+        engine.waitUntilPlayed();
+        next = next % 127 + 1; // programme 0 stays in use on the other channels
+    }
+    state.counters["send_us"] = benchmark::Counter(sendUs, benchmark::Counter::kAvgIterations);
+    state.SetLabel(std::filesystem::path(soundFont).filename().string());
+}
+BENCHMARK(BM_SynthProgramChange)->DenseRange(0, 1)->ArgName("soundfont")->Unit(benchmark::kMillisecond);
+
+// One 256-frame period (5.3 ms at 48 kHz) of a silent synthesizer: running
+// (the sustain pedal is down, so it may not rest) or resting.
+void BM_SynthSilentPeriod(benchmark::State& state)
+{
+    const bool resting = state.range(0) == 1;
+    FluidSynthEngine engine(SoundFonts[0], FluidSynthEngine::Output::RenderOnly);
+    std::vector<float> left(256);
+    std::vector<float> right(256);
+    engine.send(shortMessage(0xB0, 64, resting ? 0 : 127));
+    for (int i = 0; i < 2 * FluidSynthEngine::QuietFrames / 256; ++i)
+        engine.render(left, right);
+    if (engine.isResting() != resting) {
+        state.SkipWithError("the engine is not in the state measured");
+        return;
+    }
+    for (auto _ : state)
+        engine.render(left, right);
+    state.SetLabel(resting ? "resting" : "running");
+}
+BENCHMARK(BM_SynthSilentPeriod)->DenseRange(0, 1)->ArgName("resting");
 
 } // namespace
 } // namespace kelmar

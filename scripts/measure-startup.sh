@@ -4,21 +4,35 @@
 # soundfont. Prints, per run and as medians: time from exec to the MIDI
 # setup dialog on screen, resident memory (anonymous + file pages) and CPU
 # used while idle for 5 s.
-# Usage: scripts/measure-startup.sh [RUNS]
+# Usage: scripts/measure-startup.sh [RUNS] [BUILD_DIR]
+# With KELMAR_NO_JACK=1 no JACK server runs (the program finds none). The
+# probe's own switches (KELMAR_PROBE_THREADS=1 for each thread's idle CPU,
+# see bench/StartupProbe.cpp) pass through.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-build="$root/build"
 runs="${1:-7}"
+build="${2:-$root/build}"
 
-display=":$((90 + $$ % 100))"
+# Xvfb picks a free display itself and writes its number once it accepts
+# connections, so runs of this script (or tests with displays of their own)
+# never share one. -noreset: without it the server resets whenever its last
+# client leaves, and the next run's connection can fail during the reset.
 server="kelmar-startup-$$"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+displayfile="$(mktemp)"
+Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
 xvfb=$!
-JACK_NO_START_SERVER=1 jackd -n "$server" -r -d dummy -r 48000 -p 256 >/dev/null 2>&1 &
-jackd=$!
-trap 'kill $xvfb $jackd 2>/dev/null; wait 2>/dev/null' EXIT
+jackd=
+if [ "${KELMAR_NO_JACK:-0}" != 1 ]; then
+  JACK_NO_START_SERVER=1 jackd -n "$server" -r -d dummy -r 48000 -p 256 >/dev/null 2>&1 &
+  jackd=$!
+fi
+trap 'kill $xvfb $jackd 2>/dev/null; wait 2>/dev/null; rm -f "$displayfile"' EXIT
 for _ in $(seq 100); do
-  [ -S "/tmp/.X11-unix/X${display#:}" ] && JACK_DEFAULT_SERVER="$server" jack_lsp >/dev/null 2>&1 && break
+  display=":$(head -n 1 "$displayfile")"
+  if [ "$display" != ":" ]; then
+    [ -z "$jackd" ] && break
+    JACK_DEFAULT_SERVER="$server" jack_lsp >/dev/null 2>&1 && break
+  fi
   sleep 0.05
 done
 export DISPLAY="$display" JACK_DEFAULT_SERVER="$server"
