@@ -14,7 +14,9 @@ std::unique_ptr<MidiDeviceCatalogue> MidiDeviceCatalogue::createSystem()
     const std::string synthName = synth->outputNames().front();
     catalogue->addBackend(std::move(synth));
     catalogue->setMapper(synthBackend, synthName, "Default output");
-    catalogue->addBackend(std::make_unique<JackBackend>());
+    auto jack = std::make_unique<JackBackend>();
+    jack->openInBackground();
+    catalogue->addBackend(std::move(jack));
     catalogue->addBackend(std::make_unique<AlsaBackend>());
     return catalogue;
 }

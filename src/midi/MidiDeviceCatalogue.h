@@ -20,6 +20,7 @@ class MidiDeviceCatalogue {
 public:
     // The catalogue of this system: the built-in synthesizer (also the
     // default output), JACK and the ALSA sequencer, each only if it works.
+    // The JACK client starts opening at once, in the background.
     static std::unique_ptr<MidiDeviceCatalogue> createSystem();
 
     void addBackend(std::unique_ptr<MidiBackend> backend);

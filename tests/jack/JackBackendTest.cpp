@@ -25,6 +25,7 @@
 #include "midi/MidiOutputPort.h"
 #include "midi/PortError.h"
 #include "midi/jack/JackBackend.h"
+#include "midi/jack/JackClient.h"
 #include "support/ChannelControlsStandIn.h"
 #include "support/EventLoop.h"
 #include "support/JackMidiDump.h"
@@ -145,6 +146,41 @@ TEST_F(JackBackendTest, ListsOtherClientsMidiPortsButNotItsOwnOrAudioPorts)
         EXPECT_FALSE(name.starts_with("Kelmar:") || name.starts_with("system:")) << name;
     for (const auto& name : inputs)
         EXPECT_FALSE(name.starts_with("Kelmar:") || name.starts_with("system:")) << name;
+}
+
+TEST_F(JackBackendTest, OpenedInTheBackgroundListsAndPlaysAsUsual)
+{
+    JackBackend early("Early");
+    early.openInBackground();
+    EXPECT_TRUE(contains(early.outputNames(), receiver->inputPort()));
+    const auto output = early.openOutput(receiver->inputPort());
+    ASSERT_NE(output.device, nullptr) << output.error;
+    output.device->send({{0x90, 60, 100}, 3});
+    ASSERT_TRUE(received(1));
+    EXPECT_EQ(receiver->received(), (Events{{0x90, 60, 100}}));
+
+    // A backend that goes before its open has been taken waits for it.
+    JackBackend unused("Unused");
+    unused.openInBackground();
+}
+
+TEST_F(JackBackendTest, ClientRunsOnlyFromItsFirstConnection)
+{
+    // Listing needs the client but not its process cycle; the server runs
+    // it once a port connects, input or output alike, and from then on.
+    for (const bool inputFirst : {false, true}) {
+        const auto client = JackClient::open(inputFirst ? "InputFirst" : "OutputFirst");
+        ASSERT_NE(client, nullptr);
+        EXPECT_TRUE(contains(client->peerPorts(JackPortIsInput), receiver->inputPort()));
+        EXPECT_FALSE(client->active());
+        MidiInputQueue queue;
+        const std::string error = inputFirst ? client->connectInput(receiver->outputPort(), queue)
+                                             : client->connectOutput(receiver->inputPort());
+        ASSERT_EQ(error, "");
+        EXPECT_TRUE(client->active());
+        inputFirst ? client->disconnectInput() : client->disconnectOutput();
+        EXPECT_TRUE(client->active());
+    }
 }
 
 TEST_F(JackBackendTest, RefusesPortsThatAreMissingOrOfTheWrongKindWithAReason)
@@ -529,6 +565,7 @@ TEST(JackWithoutServer, FindsAServerThatStartsLater)
     test::JackServer server;
     server.stop();
     JackBackend jack;
+    jack.openInBackground(); // finds no server; the next listing tries again
     EXPECT_TRUE(jack.outputNames().empty());
 
     ASSERT_TRUE(server.start());

@@ -22,11 +22,20 @@ JackBackend::JackBackend(std::string clientName)
 
 JackBackend::~JackBackend() = default;
 
+void JackBackend::openInBackground()
+{
+    if (!client_ && !opening_.valid())
+        opening_ = std::async(std::launch::async, [name = clientName_] { return JackClient::open(name); });
+}
+
 std::shared_ptr<JackClient> JackBackend::client()
 {
     // A client whose server has gone is closed and let go (open devices keep
     // the object until they close); a server that has come up since is
-    // tried afresh.
+    // tried afresh. An open under way is waited for; if it found no server,
+    // the next call tries again.
+    if (opening_.valid())
+        return client_ = opening_.get();
     if (client_ && !client_->alive()) {
         client_->closeIfGone();
         client_.reset();

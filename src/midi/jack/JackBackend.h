@@ -1,5 +1,6 @@
 #pragma once
 
+#include <future>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,7 +17,12 @@ class JackClient;
 class JackBackend : public MidiBackend {
 public:
     explicit JackBackend(std::string clientName = "Kelmar");
-    ~JackBackend() override;
+    ~JackBackend() override; // waits for an open still under way
+
+    // Starts opening the client on a thread of its own, so that waiting for
+    // the server's answer (tens of milliseconds) overlaps the caller's own
+    // start; the first listing or open takes the result.
+    void openInBackground();
 
     std::vector<std::string> outputNames() override;
     std::vector<std::string> inputNames() override;
@@ -29,6 +35,7 @@ private:
 
     std::string clientName_;
     std::shared_ptr<JackClient> client_;
+    std::future<std::shared_ptr<JackClient>> opening_; // declared last: joined first
 };
 
 } // namespace kelmar

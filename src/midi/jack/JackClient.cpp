@@ -62,7 +62,7 @@ std::shared_ptr<JackClient> JackClient::open(const std::string& name)
         return nullptr;
     }
     auto client = std::make_shared<JackClient>(Key{}, handle, out, in);
-    if (!client->activate())
+    if (!client->setCallbacks())
         return nullptr;
     return client;
 }
@@ -92,7 +92,8 @@ void JackClient::closeIfGone()
     handle_ = nullptr;
 }
 
-bool JackClient::activate()
+// JACK takes callbacks only before the client is first activated.
+bool JackClient::setCallbacks()
 {
     const bool callbacksSet = jack_set_process_callback(handle_, &JackClient::onProcess, this) == 0
         && jack_set_port_registration_callback(handle_, &JackClient::onPortRegistration, this) == 0
@@ -101,9 +102,17 @@ bool JackClient::activate()
         return false;
     jack_on_info_shutdown(handle_, &JackClient::onShutdown, this);
     alive_.store(true);
-    if (jack_activate(handle_) != 0)
-        alive_.store(false);
-    return alive();
+    return true;
+}
+
+// Once active the client stays so: deactivating would also stop the
+// notifications that tell a lost peer from our own disconnections.
+std::string JackClient::ensureActive()
+{
+    if (!active_ && jack_activate(handle_) != 0)
+        return "The JACK server would not run this program's MIDI ports.";
+    active_ = true;
+    return {};
 }
 
 std::vector<std::string> JackClient::peerPorts(unsigned long direction) const
@@ -143,6 +152,8 @@ std::string JackClient::connectOutput(const std::string& peer)
     jack_port_t* port = findPeer(peer, JackPortIsInput);
     if (!port)
         return "There is no JACK MIDI input port named " + quoted(peer) + ".";
+    if (auto error = ensureActive(); !error.empty())
+        return error;
     outputLink_.watch(port);
     const int result = jack_connect(handle_, jack_port_name(outPort_), peer.c_str());
     if (result != 0 && result != EEXIST) {
@@ -188,6 +199,8 @@ std::string JackClient::connectInput(const std::string& peer, MidiInputQueue& qu
     jack_port_t* port = findPeer(peer, JackPortIsOutput);
     if (!port)
         return "There is no JACK MIDI output port named " + quoted(peer) + ".";
+    if (auto error = ensureActive(); !error.empty())
+        return error;
     inputLink_.watch(port);
     inputQueue_.store(&queue);
     const int result = jack_connect(handle_, peer.c_str(), jack_port_name(inPort_));

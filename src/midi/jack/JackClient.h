@@ -17,7 +17,9 @@ namespace kelmar {
 class MidiInputQueue;
 
 // One JACK client with one MIDI output port and one MIDI input port, each
-// connected to at most one peer port at a time.
+// connected to at most one peer port at a time. The server runs the client
+// (wakes it every period) only from the first connection on: a program that
+// plays through the built-in synthesizer costs no CPU for its JACK MIDI ports.
 //
 // Threads: the opening thread calls the public methods; JACK's real-time
 // thread runs the process callback, which moves queued messages out through
@@ -33,8 +35,9 @@ public:
     // Messages waiting to go out; room for many all-notes-off sweeps.
     static constexpr std::size_t OutputCapacity = 65536;
 
-    // Opens a client named `name` on a running server (never starts one).
-    // Null when no server answers or the client cannot be set up.
+    // Opens a client named `name` on a running server (never starts one),
+    // not yet active. Null when no server answers or the client cannot be
+    // set up.
     static std::shared_ptr<JackClient> open(const std::string& name);
 
     JackClient(Key, jack_client_t* handle, jack_port_t* outPort, jack_port_t* inPort);
@@ -44,6 +47,8 @@ public:
 
     // False once the server has shut down or dropped this client.
     bool alive() const noexcept { return alive_.load(); }
+    // True once the server runs the client, i.e. since the first connection.
+    bool active() const noexcept { return active_; }
     // Releases a client whose server has gone. libjack keeps one connection
     // to one server per process: a new client can reach a restarted server
     // only after every client of the old one is closed. Devices may still
@@ -71,7 +76,9 @@ public:
     bool inputConnected() const noexcept;
 
 private:
-    bool activate();
+    bool setCallbacks();
+    // Has the server run the client from now on; empty on success, else why not.
+    std::string ensureActive();
     jack_port_t* findPeer(const std::string& name, unsigned long direction) const;
     // Waits until the server runs the connection of `ours` to `peer`.
     void waitUntilLive(const jack_port_t* ours, const std::string& peer) const;
@@ -96,6 +103,7 @@ private:
     jack_port_t* const outPort_;
     jack_port_t* const inPort_;
     std::atomic<bool> alive_{false};
+    bool active_ = false; // opening thread only
     std::atomic<std::uint64_t> cycles_{0}; // process cycles completed
     SpscRing<MidiBytes, OutputCapacity> outRing_;
     JackPeerLink outputLink_;
