@@ -12,11 +12,13 @@ int main(int argc, char* argv[])
 {
     // Never let libjack start a server of its own: only use one that runs.
     qputenv("JACK_NO_START_SERVER", "1");
+    // First, so that reaching the JACK server overlaps setting up the display.
+    const auto catalogue = kelmar::MidiDeviceCatalogue::createSystem();
     QApplication app(argc, argv);
     QApplication::setApplicationName("kelmar");
-    QApplication::setWindowIcon(QIcon(":/kelmar/kelmar.svg"));
+    // PNG: Qt reads it without plugins (the SVG icon is for the desktop).
+    QApplication::setWindowIcon(QIcon(":/kelmar/kelmar.png"));
 
-    const auto catalogue = kelmar::MidiDeviceCatalogue::createSystem();
     kelmar::MidiOutputPort out(*catalogue);
     kelmar::MidiInputPort in(*catalogue);
     kelmar::MidiMessageLayer midi(out, in);

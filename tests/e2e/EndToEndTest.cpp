@@ -149,6 +149,10 @@ TEST_F(EndToEndTest, PlaysThroughJackWithThePointerAndLeavesThroughTheMenu)
     ASSERT_FALSE(HasFatalFailure());
     runCommand("jack_connect Kelmar:midi_out dump:input");
 
+    // The window carries the program's icon (window managers show it).
+    const std::string icon = runCommand("xprop -id " + std::to_string(window) + " _NET_WM_ICON");
+    EXPECT_NE(icon.find("Icon (128 x 128)"), std::string::npos) << icon.substr(0, 200);
+
     const QImage screen = display.screenshot();
     const std::optional<QRect> picture = findArea0Picture(screen);
     ASSERT_TRUE(picture.has_value()) << "no blue performance picture on the screen";
