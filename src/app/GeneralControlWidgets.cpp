@@ -7,6 +7,7 @@
 
 #include "app/ControlArray.h"
 #include "app/Twips.h"
+#include "app/ValueBox.h"
 #include "app/WindowFonts.h"
 
 namespace kelmar {
@@ -32,12 +33,7 @@ QLabel* caption(QWidget* frame, const char* text)
 QLabel* valueBox(QWidget* frame, const char* text)
 {
     QLabel* box = caption(frame, text);
-    box->setAlignment(Qt::AlignCenter);
-    box->setFrameShape(QFrame::Box);
-    box->setAutoFillBackground(true);
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    box->setPalette(palette);
+    styleAsValueBox(box);
     return box;
 }
 

@@ -1,5 +1,7 @@
 #include "midi/MidiMessage.h"
 
+#include "midi/MidiCodes.h"
+
 namespace kelmar {
 
 int messageLength(int status)
@@ -7,14 +9,14 @@ int messageLength(int status)
     if (status < 0x80 || status > 0xFF)
         return 0;
     switch (status & 0xF0) {
-    case 0x80: // note off
-    case 0x90: // note on
-    case 0xA0: // polyphonic aftertouch
-    case 0xB0: // control change
-    case 0xE0: // pitch bend
+    case midi::NoteOff:
+    case midi::NoteOn:
+    case midi::KeyPressure:
+    case midi::ControlChange:
+    case midi::PitchBend:
         return 3;
-    case 0xC0: // programme change
-    case 0xD0: // channel aftertouch
+    case midi::ProgramChange:
+    case midi::ChannelPressure:
         return 2;
     default:
         break;

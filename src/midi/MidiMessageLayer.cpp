@@ -3,17 +3,12 @@
 #include <QObject>
 
 #include "midi/ChannelControls.h"
+#include "midi/MidiCodes.h"
 #include "midi/PortError.h"
 
 namespace kelmar {
 
-namespace {
-constexpr int NoteOn = 0x90;
-constexpr int ControlChange = 0xB0;
-constexpr int ProgramChange = 0xC0;
-constexpr int VolumeController = 7;
-constexpr int PanController = 10;
-} // namespace
+using namespace midi;
 
 MidiMessageLayer::MidiMessageLayer(MidiOutputPort& out, MidiInputPort& in)
     : out_(out)

@@ -2,16 +2,15 @@
 
 #include <algorithm>
 
+#include "midi/MidiCodes.h"
 #include "performance/PairDispatch.h"
 
 namespace kelmar {
 
 namespace {
 
-constexpr int NoteOn = 0x90;
-constexpr int ControlChange = 0xB0;
-constexpr int ProgramChange = 0xC0;
-constexpr int PanController = 10;
+using namespace midi;
+
 constexpr int ChannelWidth = 8; // position steps per channel: 0..126 gives 0..15
 
 // The position flipped so that the top or left edge is highest: 128..2.

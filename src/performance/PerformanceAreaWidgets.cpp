@@ -9,6 +9,7 @@
 #include "app/ClassicFrame.h"
 #include "app/ControlArray.h"
 #include "app/Twips.h"
+#include "app/ValueBox.h"
 #include "app/WindowFonts.h"
 #include "performance/FixedValueValidator.h"
 #include "performance/PerformanceAreaLayout.h"
@@ -65,12 +66,7 @@ QLabel* modeBox(QWidget* parent)
 {
     auto* box = new QLabel(QStringLiteral("1"), parent);
     box->setFont(WindowFonts::smallBold());
-    box->setAlignment(Qt::AlignCenter);
-    box->setFrameShape(QFrame::Box);
-    box->setAutoFillBackground(true);
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    box->setPalette(palette);
+    styleAsValueBox(box);
     return box;
 }
 

@@ -13,6 +13,8 @@
 #include <string_view>
 #include <utility>
 
+#include "midi/MidiCodes.h"
+
 namespace kelmar {
 
 namespace {
@@ -117,28 +119,10 @@ constexpr int Periods = 2;
 // Longest block rendered at once for render().
 constexpr std::size_t RenderChunk = 4096;
 
-enum ChannelMessage : std::uint8_t {
-    NoteOff = 0x80,
-    NoteOn = 0x90,
-    KeyPressure = 0xA0,
-    ControlChange = 0xB0,
-    ProgramChange = 0xC0,
-    ChannelPressure = 0xD0,
-    PitchBend = 0xE0,
-};
+using namespace midi;
 
 // MIDI channel 10, which General MIDI gives to percussion.
 constexpr int DrumChannel = 9;
-
-enum Controller : std::uint8_t {
-    BankSelect = 0,
-    BankSelectFine = 32,
-    Sustain = 64,
-    Sostenuto = 66,
-    AllSoundOff = 120,
-    ResetAllControllers = 121,
-    AllNotesOff = 123, // 124 to 127 (omni and mono/poly) also end all notes
-};
 
 void setLogFunction(fluid_log_function_t function, void* data)
 {
