@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Kelmar needs to build, run and test.
-# Safe to run again: apt-get skips what is already there.
+# Works as root and through sudo; safe to run again: only what is missing
+# is installed.
 set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev librtmidi-dev libfluidsynth-dev libjack-jackd2-dev
+  qt6-base-dev librtmidi-dev libfluidsynth-dev libjack-jackd2-dev libxcb1-dev
   timgm6mb-soundfont
 )
 test_packages=(
   libgtest-dev libbenchmark-dev jackd2 fluidsynth
+  pipewire-bin pipewire-jack
   xvfb xdotool x11-utils imagemagick
 )
 if [ "${1:-}" = "--test" ]; then
@@ -22,8 +24,7 @@ for p in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo="sudo"
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo -E apt-get install -y -qq --no-install-recommends "${missing[@]}"
+as_root=(env DEBIAN_FRONTEND=noninteractive)
+[ "$(id -u)" -eq 0 ] || as_root=(sudo env DEBIAN_FRONTEND=noninteractive)
+"${as_root[@]}" apt-get update -qq
+"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,6 +21,9 @@ public:
     virtual void send(const MidiBytes& message) = 0;
     // False once the device has gone away (server shut down, port removed).
     virtual bool isOpen() const = 0;
+    // Messages dropped since the open because the device had stopped taking
+    // any while its queue was full (see OutputBackpressure.h).
+    virtual std::uint64_t dropped() const { return 0; }
 };
 
 // An input device that is open and feeding a MidiInputQueue. Destroying it
