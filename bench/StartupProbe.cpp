@@ -154,9 +154,10 @@ Sample measure(const char* program, bool quietProgram)
     const Window dialog = waitForMappedWindow(display, "MIDI Setup", std::chrono::seconds(10));
     if (dialog) {
         sample.dialogMs = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+        const std::string mainThread = std::string("/").append(std::to_string(pid));
         for (const auto& [thread, ms] : threadCpuMs(pid)) {
             sample.startCpuMs += ms;
-            if (thread.ends_with("/" + std::to_string(pid)))
+            if (thread.ends_with(mainThread))
                 sample.startMainCpuMs = ms;
         }
         std::this_thread::sleep_for(std::chrono::seconds(1));

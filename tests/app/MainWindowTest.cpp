@@ -85,7 +85,8 @@ protected:
     static std::string key(const QWidget* w)
     {
         const QVariant index = w->property(ControlArray::IndexProperty);
-        return w->objectName().toStdString() + (index.isValid() ? "(" + index.toString().toStdString() + ")" : "");
+        const QString name = index.isValid() ? QString("%1(%2)").arg(w->objectName(), index.toString()) : w->objectName();
+        return name.toStdString();
     }
 
     test::RecordingMidiRig midi;

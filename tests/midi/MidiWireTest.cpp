@@ -16,10 +16,8 @@ namespace {
 
 std::vector<int> wire(int status, const MidiValue& d1, const MidiValue& d2)
 {
-    const auto m = encodeShortMessage(status, d1, d2);
-    if (!m)
-        return {};
-    return {m->bytes().begin(), m->bytes().end()};
+    const kelmar::MidiBytes m = encodeShortMessage(status, d1, d2).value_or(kelmar::MidiBytes{});
+    return {m.data.begin(), m.data.begin() + m.size};
 }
 
 std::vector<InputMessage> split(std::vector<std::uint8_t> bytes)

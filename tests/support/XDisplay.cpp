@@ -49,7 +49,7 @@ std::string runCommand(const std::string& command)
 XDisplay::XDisplay()
 {
     const int number = freeDisplayNumber();
-    name_ = ":" + std::to_string(number);
+    name_ = std::string(":").append(std::to_string(number));
     server_ = std::make_unique<JackServer::Peer>(
         std::vector<std::string>{"Xvfb", name_, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"}, PeerOptions{});
     for (int i = 0; i < 200 && !socketExists(number); ++i)
