@@ -1,6 +1,10 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/DisplayCheck.h"
 #include "app/MainWindow.h"
 #include "app/TerminationSignals.h"
 #include "midi/MidiDeviceCatalogue.h"
@@ -8,13 +12,37 @@
 #include "midi/MidiMessageLayer.h"
 #include "midi/MidiOutputPort.h"
 
+namespace {
+
+// Qt ends the program with abort() when its platform cannot start (a
+// display that goes away between the check below and Qt's own connection,
+// a platform plugin that fails): say why and end with a plain failure instead.
+void endOnFatal(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "kelmar: cannot start the user interface.\n");
+        std::_Exit(EXIT_FAILURE);
+    }
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    // Before any JACK or FluidSynth work starts: without a display there
+    // is nothing to do, and nothing must be left half-open.
+    if (const std::string problem = kelmar::DisplayCheck::problem(argc, argv); !problem.empty()) {
+        std::fprintf(stderr, "%s\n", problem.c_str());
+        return EXIT_FAILURE;
+    }
     // Never let libjack start a server of its own: only use one that runs.
     qputenv("JACK_NO_START_SERVER", "1");
     // First, so that reaching the JACK server overlaps setting up the display.
     const auto catalogue = kelmar::MidiDeviceCatalogue::createSystem();
+    const QtMessageHandler defaultHandler = qInstallMessageHandler(endOnFatal);
     QApplication app(argc, argv);
+    qInstallMessageHandler(defaultHandler);
     QApplication::setApplicationName("kelmar");
     // PNG: Qt reads it without plugins (the SVG icon is for the desktop).
     QApplication::setWindowIcon(QIcon(":/kelmar/kelmar.png"));
