@@ -31,8 +31,12 @@ public:
 
     // Controls that MidiThru sets; none until the main window exists.
     void setControls(ChannelControls* controls) { controls_ = controls; }
-    // Shows an input error to the user.
-    void setErrorPresenter(std::function<void(const std::string&)> show) { showError_ = std::move(show); }
+    // Shows an input error, or a problem the output met while sending, to the user.
+    void setErrorPresenter(std::function<void(const std::string&)> show)
+    {
+        out_.setProblemReporter(show);
+        showError_ = std::move(show);
+    }
     // Ends the program; called last by CloseMidi.
     void setProgramEnd(std::function<void()> end) { endProgram_ = std::move(end); }
 

@@ -51,31 +51,51 @@ void MidiOutputPort::open()
 {
     close();
     lastError_.clear();
-    MidiDeviceEntry entry;
-    std::string label;
     if (deviceIndex_ == -1) {
-        entry = catalogue_.mapper();
-        label = catalogue_.mapperLabel();
-    } else {
-        const MidiDeviceEntry* listed = devices_.at(deviceIndex_);
-        if (!listed) {
-            lastError_ = "There is no MIDI output device number " + std::to_string(deviceIndex_) + ".";
-            return;
-        }
-        entry = *listed;
-        label = entry.name;
+        openDefault();
+        return;
     }
-    if (!entry.backend) {
+    const MidiDeviceEntry* listed = devices_.at(deviceIndex_);
+    if (!listed) {
+        lastError_ = "There is no MIDI output device number " + std::to_string(deviceIndex_) + ".";
+        return;
+    }
+    lastError_ = openEntry(*listed, listed->name);
+}
+
+// The default output is the built-in synthesizer; where that cannot sound,
+// the first other output that opens plays in its place, so that the
+// default still plays wherever anything can.
+void MidiOutputPort::openDefault()
+{
+    const MidiDeviceEntry& mapper = catalogue_.mapper();
+    if (!mapper.backend) {
         lastError_ = "No MIDI output is available.";
         return;
     }
-    auto result = entry.backend->openOutput(entry.name);
-    if (!result.device) {
-        lastError_ = result.error.empty() ? "The device could not be opened." : result.error;
+    const std::string why = openEntry(mapper, catalogue_.mapperLabel());
+    if (why.empty())
         return;
+    for (const MidiDeviceEntry& other : catalogue_.outputs()) {
+        if (other.backend == mapper.backend && other.name == mapper.name)
+            continue;
+        if (openEntry(other, other.name).empty()) {
+            lastError_ = why + "\nKelmar plays through \"" + other.name + "\" instead.";
+            return;
+        }
     }
+    lastError_ = why + "\nNo other MIDI output opens either: nothing can sound.";
+}
+
+std::string MidiOutputPort::openEntry(const MidiDeviceEntry& entry, const std::string& label)
+{
+    auto result = entry.backend->openOutput(entry.name);
+    if (!result.device)
+        return result.error.empty() ? "The device could not be opened." : result.error;
     device_ = std::move(result.device);
     openName_ = label;
+    dropsReported_ = false;
+    return {};
 }
 
 void MidiOutputPort::close()
@@ -88,8 +108,19 @@ void MidiOutputPort::transmit()
 {
     if (!device_)
         return;
-    if (const auto message = encodeShortMessage(status_, data1_, data2_))
+    if (const auto message = encodeShortMessage(status_, data1_, data2_)) {
         device_->send(*message);
+        if (!dropsReported_ && device_->dropped() > 0)
+            reportDrops();
+    }
+}
+
+void MidiOutputPort::reportDrops()
+{
+    dropsReported_ = true;
+    if (reportProblem_)
+        reportProblem_("Some MIDI messages could not be sent: the output \"" + openName_
+                       + "\" has stopped taking them. What could not wait was left out.");
 }
 
 } // namespace kelmar

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -38,15 +40,24 @@ public:
     void setData3(MidiValue value) { data3_ = std::move(value); }
     int Data1() const { return data1_.toInt16(); }
 
-    // Why the last open failed; empty when it succeeded.
+    // Why the last open failed; empty when it succeeded. When the default
+    // output could not be opened and another device was opened in its
+    // place, it says so.
     const std::string& LastError() const { return lastError_; }
+    // Where the open device tells of a problem met while sending (messages
+    // it had to drop); called once per open, on the sending thread.
+    void setProblemReporter(std::function<void(const std::string&)> report) { reportProblem_ = std::move(report); }
     // Name of the device that is open now; empty when none is.
     const std::string& OpenDeviceName() const { return openName_; }
 
 private:
     void open();
+    void openDefault();
+    // Opens `entry`; empty on success, else why not.
+    std::string openEntry(const MidiDeviceEntry& entry, const std::string& label);
     void close();
     void transmit();
+    void reportDrops();
 
     const MidiDeviceCatalogue& catalogue_;
     MidiDeviceList devices_;
@@ -56,6 +67,8 @@ private:
     std::unique_ptr<MidiOutputDevice> device_;
     std::string openName_;
     std::string lastError_;
+    std::function<void(const std::string&)> reportProblem_;
+    bool dropsReported_ = false;
 };
 
 } // namespace kelmar

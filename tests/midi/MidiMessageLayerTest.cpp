@@ -139,6 +139,40 @@ TEST_F(MessageLayerTest, MissingOrRefusingDevicesLeaveThePortsClosedWithAReason)
     EXPECT_TRUE(sent().empty());
 }
 
+TEST_F(MessageLayerTest, DefaultOutputFallsBackToWhatOpensAndSaysSo)
+{
+    device->refuse = {"Mapper"};
+    layer.ListMidiOutDevices();
+    layer.OpenMidiOut(0);
+    EXPECT_EQ(out.IsOpen(), 1);
+    EXPECT_EQ(out.OpenDeviceName(), "Recorder A");
+    EXPECT_NE(out.LastError().find("refused"), std::string::npos);
+    EXPECT_NE(out.LastError().find("\"Recorder A\" instead"), std::string::npos);
+
+    device->refuse = {"Mapper", "Recorder A", "Recorder B"};
+    layer.OpenMidiOut(0);
+    EXPECT_EQ(out.IsOpen(), 0);
+    EXPECT_NE(out.LastError().find("nothing can sound"), std::string::npos);
+}
+
+TEST_F(MessageLayerTest, MessagesADeviceDropsAreReportedOncePerOpen)
+{
+    std::vector<std::string> shown;
+    layer.setErrorPresenter([&](const std::string& text) { shown.push_back(text); });
+    openDefaults();
+    layer.SendMidi(0x90, 60, 100);
+    EXPECT_TRUE(shown.empty());
+
+    device->stalled = true;
+    layer.AllNotesOffSweep();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_NE(shown[0].find("\"Recorder A\""), std::string::npos);
+
+    layer.OpenMidiOut(1);
+    layer.SendMidi(0x90, 60, 100);
+    EXPECT_EQ(shown.size(), 2u);
+}
+
 TEST_F(MessageLayerTest, IncomingMidiIsEchoedOrAppliedToTheCurrentChannelsControls)
 {
     test::ChannelControlsStandIn controls(layer);

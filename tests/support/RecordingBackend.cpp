@@ -11,14 +11,20 @@ public:
     RecordingOutput(RecordingBackend& owner, std::string name) : owner_(owner), name_(std::move(name)) {}
     void send(const MidiBytes& message) override
     {
+        if (owner_.stalled) {
+            ++dropped_;
+            return;
+        }
         owner_.sent.push_back(message);
         owner_.sentTo.push_back(name_);
     }
     bool isOpen() const override { return true; }
+    std::uint64_t dropped() const override { return dropped_; }
 
 private:
     RecordingBackend& owner_;
     std::string name_;
+    std::uint64_t dropped_ = 0;
 };
 
 } // namespace

@@ -30,6 +30,8 @@ public:
     std::vector<std::string> opened;
     // Names that refuse to open.
     std::vector<std::string> refuse;
+    // While set, outputs take nothing: what they are sent is dropped and counted.
+    bool stalled = false;
 
     // Feeds one event into the open input (if any), as its device thread would.
     void receive(std::vector<std::uint8_t> bytes);
