@@ -1,11 +1,19 @@
 // The ALSA sequencer backend where the machine may have no sequencer:
 // it must list only what exists and fail to open with a reason, never throw.
+// Its output's sender thread is tested through OutputSender, with a device
+// that refuses or stops taking messages as a full sequencer queue would.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <mutex>
+#include <thread>
+#include <vector>
 
 #include "midi/MidiInputQueue.h"
+#include "midi/OutputBackpressure.h"
 #include "midi/alsa/AlsaBackend.h"
+#include "midi/alsa/OutputSender.h"
 
 namespace {
 
@@ -44,4 +52,127 @@ TEST(AlsaBackend, WithASequencerOpensItsOwnListedPorts)
         EXPECT_NE(out.device, nullptr) << name << ": " << out.error;
     }
     EXPECT_EQ(alsa.openOutput("no such port").device, nullptr);
+}
+
+namespace {
+
+using kelmar::MidiBytes;
+using kelmar::OutputSender;
+using namespace std::chrono_literals;
+
+MidiBytes noteOn(int i)
+{
+    return {{static_cast<std::uint8_t>(0x90 + i % 16), static_cast<std::uint8_t>(i / 16 % 128), 1}, 3};
+}
+
+// A device as the sender's thread sees it: takes a message unless told to
+// refuse, and records what it took.
+class Device {
+public:
+    bool write(const MidiBytes& message)
+    {
+        std::lock_guard lock(mutex_);
+        ++attempts_;
+        if (refuseAll_ || (refuseEverySecond_ && attempts_ % 2 == 1))
+            return false;
+        if (pause_ > 0us)
+            std::this_thread::sleep_for(pause_);
+        taken_.push_back(message);
+        return true;
+    }
+    std::vector<MidiBytes> taken()
+    {
+        std::lock_guard lock(mutex_);
+        return taken_;
+    }
+    void refuseAll(bool on)
+    {
+        std::lock_guard lock(mutex_);
+        refuseAll_ = on;
+    }
+    void refuseEverySecond()
+    {
+        std::lock_guard lock(mutex_);
+        refuseEverySecond_ = true;
+    }
+    void takeSlowly(std::chrono::microseconds pause)
+    {
+        std::lock_guard lock(mutex_);
+        pause_ = pause;
+    }
+
+private:
+    std::mutex mutex_;
+    std::vector<MidiBytes> taken_;
+    long attempts_ = 0;
+    bool refuseAll_ = false;
+    bool refuseEverySecond_ = false;
+    std::chrono::microseconds pause_{0};
+};
+
+template <typename Done>
+bool waitFor(Done done)
+{
+    for (int i = 0; i < 2000 && !done(); ++i)
+        std::this_thread::sleep_for(5ms);
+    return done();
+}
+
+std::vector<MidiBytes> messages(int count)
+{
+    std::vector<MidiBytes> all;
+    for (int i = 0; i < count; ++i)
+        all.push_back(noteOn(i));
+    return all;
+}
+
+} // namespace
+
+TEST(OutputSender, RefusedMessagesAreTriedAgainAndGoOutInOrder)
+{
+    Device device;
+    device.refuseEverySecond();
+    OutputSender sender([&](const MidiBytes& m) { return device.write(m); });
+    const auto sent = messages(300);
+    for (const auto& m : sent)
+        sender.send(m);
+    ASSERT_TRUE(waitFor([&] { return device.taken().size() == sent.size(); }));
+    EXPECT_EQ(device.taken(), sent);
+    EXPECT_EQ(sender.dropped(), 0u);
+
+    // after a while of refusing everything, the device takes the rest, still in order
+    device.refuseAll(true);
+    sender.send(noteOn(1000));
+    sender.send(noteOn(1001));
+    std::this_thread::sleep_for(20ms);
+    device.refuseAll(false);
+    ASSERT_TRUE(waitFor([&] { return device.taken().size() == sent.size() + 2; }));
+    EXPECT_EQ(device.taken().back(), noteOn(1001));
+}
+
+TEST(OutputSender, ClosingLetsWhatIsQueuedGoOut)
+{
+    Device device;
+    device.takeSlowly(100us);
+    const auto sent = messages(300);
+    {
+        OutputSender sender([&](const MidiBytes& m) { return device.write(m); });
+        for (const auto& m : sent)
+            sender.send(m);
+    }
+    EXPECT_EQ(device.taken(), sent);
+}
+
+TEST(OutputSender, ADeviceThatTakesNothingMakesSendsDropAndClosingGiveUp)
+{
+    Device device;
+    device.refuseAll(true);
+    const auto sent = messages(static_cast<int>(OutputSender::Capacity) + 5);
+    {
+        OutputSender sender([&](const MidiBytes& m) { return device.write(m); });
+        for (const auto& m : sent)
+            sender.send(m); // the queue fills; the rest waits out the stall limit once, then drops
+        EXPECT_EQ(sender.dropped(), 5u);
+    } // returns although nothing was taken
+    EXPECT_TRUE(device.taken().empty());
 }

@@ -2,18 +2,14 @@
 
 #include <rtmidi/RtMidi.h>
 
-#include <chrono>
-#include <thread>
+#include <atomic>
 
 #include "midi/MidiInputQueue.h"
+#include "midi/alsa/OutputSender.h"
 
 namespace kelmar {
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-// How long a send may wait for room in the sequencer's queue before giving up.
-constexpr auto SendPatience = std::chrono::seconds(2);
 
 // Builds an RtMidi object on the ALSA API only; null where there is no
 // sequencer (RtMidi throws then instead of falling back).
@@ -55,38 +51,40 @@ bool openByName(T& rtmidi, const std::string& name, const std::string& portName)
     return false;
 }
 
-// An ALSA sequencer port we send to. The sequencer's output queue is small
-// and RtMidi drops a message it cannot queue (with a warning), so a send
-// that failed for lack of room is waited for and tried again.
+// An ALSA sequencer port we send to. RtMidi's ALSA output does not block:
+// a message the sequencer cannot take for now is refused (reported through
+// the error callback). The sender's thread writes the messages and tries a
+// refused one again, so the window never waits for the cable.
 class AlsaOutputDevice : public MidiOutputDevice {
 public:
-    explicit AlsaOutputDevice(std::unique_ptr<RtMidiOut> out) : out_(std::move(out))
+    explicit AlsaOutputDevice(std::unique_ptr<RtMidiOut> out)
+        : out_(std::move(out))
+        , sender_([this](const MidiBytes& message) { return write(message); })
     {
         out_->setErrorCallback(&AlsaOutputDevice::onError, this);
     }
 
-    void send(const MidiBytes& message) override
-    {
-        const auto deadline = Clock::now() + SendPatience;
-        do {
-            failed_ = false;
-            out_->sendMessage(message.data.data(), message.size);
-            if (!failed_)
-                return;
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        } while (Clock::now() < deadline);
-    }
-
+    void send(const MidiBytes& message) override { sender_.send(message); }
     bool isOpen() const override { return out_->isPortOpen(); }
+    std::uint64_t dropped() const override { return sender_.dropped(); }
 
 private:
+    // On the sender's thread; RtMidi reports a refusal there, within sendMessage.
+    bool write(const MidiBytes& message)
+    {
+        refused_.store(false, std::memory_order_relaxed);
+        out_->sendMessage(message.data.data(), message.size);
+        return !refused_.load(std::memory_order_relaxed);
+    }
+
     static void onError(RtMidiError::Type, const std::string&, void* self)
     {
-        static_cast<AlsaOutputDevice*>(self)->failed_ = true;
+        static_cast<AlsaOutputDevice*>(self)->refused_.store(true, std::memory_order_relaxed);
     }
 
     std::unique_ptr<RtMidiOut> out_;
-    bool failed_ = false;
+    std::atomic<bool> refused_{false};
+    OutputSender sender_; // last: stopped before the port closes
 };
 
 // An ALSA sequencer port we receive from; RtMidi's thread pushes each
