@@ -54,6 +54,28 @@ TEST(AlsaBackend, WithASequencerOpensItsOwnListedPorts)
     EXPECT_EQ(alsa.openOutput("no such port").device, nullptr);
 }
 
+TEST(AlsaBackend, OwnPortsAreNeverOfferedNorOpened)
+{
+    using kelmar::AlsaBackend;
+    EXPECT_TRUE(AlsaBackend::isOwnPort("Kelmar:Kelmar output 128:0", "Kelmar"));
+    EXPECT_FALSE(AlsaBackend::isOwnPort("Kelmar Synth:Out 130:0", "Kelmar"));
+    EXPECT_FALSE(AlsaBackend::isOwnPort("Midi Through:Midi Through Port-0 14:0", "Kelmar"));
+    EXPECT_FALSE(AlsaBackend::isOwnPort("Kelmar", "Kelmar"));
+
+    AlsaBackend alsa("Kelmar");
+    for (const auto& name : alsa.outputNames())
+        EXPECT_FALSE(AlsaBackend::isOwnPort(name, "Kelmar")) << name;
+    for (const auto& name : alsa.inputNames())
+        EXPECT_FALSE(AlsaBackend::isOwnPort(name, "Kelmar")) << name;
+    const auto out = alsa.openOutput("Kelmar:Kelmar input 128:1");
+    EXPECT_EQ(out.device, nullptr);
+    EXPECT_NE(out.error.find("own ports"), std::string::npos) << out.error;
+    kelmar::MidiInputQueue queue;
+    const auto in = alsa.openInput("Kelmar:Kelmar output 128:0", queue);
+    EXPECT_EQ(in.device, nullptr);
+    EXPECT_NE(in.error.find("own ports"), std::string::npos) << in.error;
+}
+
 namespace {
 
 using kelmar::MidiBytes;

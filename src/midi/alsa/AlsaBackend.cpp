@@ -32,7 +32,7 @@ std::vector<std::string> portNames(T* rtmidi, const std::string& ownClient)
     const unsigned int count = rtmidi->getPortCount();
     for (unsigned int i = 0; i < count; ++i) {
         std::string name = rtmidi->getPortName(i);
-        if (!name.empty() && name.rfind(ownClient + ":", 0) != 0)
+        if (!name.empty() && !AlsaBackend::isOwnPort(name, ownClient))
             names.push_back(std::move(name));
     }
     return names;
@@ -98,8 +98,11 @@ public:
     }
     ~AlsaInputDevice() override
     {
-        in_->cancelCallback();
+        // Closing stops and joins RtMidi's input thread; only then may the
+        // callback go. The other way round, that thread can still be about
+        // to call the callback as it is being cleared.
         in_->closePort();
+        in_->cancelCallback();
     }
 
     bool isOpen() const override { return in_->isPortOpen(); }
@@ -114,6 +117,11 @@ private:
     std::unique_ptr<RtMidiIn> in_;
 };
 
+std::string ownPortError(const std::string& name)
+{
+    return "The ALSA port \"" + name + "\" is one of this program's own ports.";
+}
+
 } // namespace
 
 AlsaBackend::AlsaBackend(std::string clientName)
@@ -124,6 +132,13 @@ AlsaBackend::AlsaBackend(std::string clientName)
 }
 
 AlsaBackend::~AlsaBackend() = default;
+
+bool AlsaBackend::isOwnPort(const std::string& portName, const std::string& clientName)
+{
+    // RtMidi names a port "client:port client-id:port-id".
+    return portName.size() > clientName.size() && portName.compare(0, clientName.size(), clientName) == 0 &&
+           portName[clientName.size()] == ':';
+}
 
 std::vector<std::string> AlsaBackend::outputNames()
 {
@@ -137,6 +152,8 @@ std::vector<std::string> AlsaBackend::inputNames()
 
 OpenResult<MidiOutputDevice> AlsaBackend::openOutput(const std::string& name)
 {
+    if (isOwnPort(name, clientName_))
+        return {nullptr, ownPortError(name)};
     auto out = makeAlsa<RtMidiOut>(clientName_);
     if (!out)
         return {nullptr, "The ALSA sequencer is not available."};
@@ -151,6 +168,8 @@ OpenResult<MidiOutputDevice> AlsaBackend::openOutput(const std::string& name)
 
 OpenResult<MidiInputDevice> AlsaBackend::openInput(const std::string& name, MidiInputQueue& queue)
 {
+    if (isOwnPort(name, clientName_))
+        return {nullptr, ownPortError(name)};
     auto in = makeAlsa<RtMidiIn>(clientName_, MidiInputQueue::Capacity);
     if (!in)
         return {nullptr, "The ALSA sequencer is not available."};
