@@ -4,6 +4,7 @@
 // that refuses or stops taking messages as a full sequencer queue would.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <filesystem>
 #include <mutex>
@@ -89,47 +90,29 @@ MidiBytes noteOn(int i)
 
 // A device as the sender's thread sees it: takes a message unless told to
 // refuse, and records what it took.
-class Device {
-public:
+struct Device {
     bool write(const MidiBytes& message)
     {
-        std::lock_guard lock(mutex_);
-        ++attempts_;
-        if (refuseAll_ || (refuseEverySecond_ && attempts_ % 2 == 1))
+        const long attempt = ++attempts;
+        if (refuseAll || (refuseEverySecond && attempt % 2 == 1))
             return false;
-        if (pause_ > 0us)
-            std::this_thread::sleep_for(pause_);
-        taken_.push_back(message);
+        std::this_thread::sleep_for(std::chrono::microseconds(pauseUs.load()));
+        std::lock_guard lock(mutex);
+        took.push_back(message);
         return true;
     }
     std::vector<MidiBytes> taken()
     {
-        std::lock_guard lock(mutex_);
-        return taken_;
-    }
-    void refuseAll(bool on)
-    {
-        std::lock_guard lock(mutex_);
-        refuseAll_ = on;
-    }
-    void refuseEverySecond()
-    {
-        std::lock_guard lock(mutex_);
-        refuseEverySecond_ = true;
-    }
-    void takeSlowly(std::chrono::microseconds pause)
-    {
-        std::lock_guard lock(mutex_);
-        pause_ = pause;
+        std::lock_guard lock(mutex);
+        return took;
     }
 
-private:
-    std::mutex mutex_;
-    std::vector<MidiBytes> taken_;
-    long attempts_ = 0;
-    bool refuseAll_ = false;
-    bool refuseEverySecond_ = false;
-    std::chrono::microseconds pause_{0};
+    std::atomic<bool> refuseAll{false};
+    std::atomic<bool> refuseEverySecond{false};
+    std::atomic<int> pauseUs{0};
+    std::atomic<long> attempts{0};
+    std::mutex mutex;
+    std::vector<MidiBytes> took;
 };
 
 template <typename Done>
@@ -153,7 +136,7 @@ std::vector<MidiBytes> messages(int count)
 TEST(OutputSender, RefusedMessagesAreTriedAgainAndGoOutInOrder)
 {
     Device device;
-    device.refuseEverySecond();
+    device.refuseEverySecond = true;
     OutputSender sender([&](const MidiBytes& m) { return device.write(m); });
     const auto sent = messages(300);
     for (const auto& m : sent)
@@ -163,11 +146,11 @@ TEST(OutputSender, RefusedMessagesAreTriedAgainAndGoOutInOrder)
     EXPECT_EQ(sender.dropped(), 0u);
 
     // after a while of refusing everything, the device takes the rest, still in order
-    device.refuseAll(true);
+    device.refuseAll = true;
     sender.send(noteOn(1000));
     sender.send(noteOn(1001));
     std::this_thread::sleep_for(20ms);
-    device.refuseAll(false);
+    device.refuseAll = false;
     ASSERT_TRUE(waitFor([&] { return device.taken().size() == sent.size() + 2; }));
     EXPECT_EQ(device.taken().back(), noteOn(1001));
 }
@@ -175,7 +158,7 @@ TEST(OutputSender, RefusedMessagesAreTriedAgainAndGoOutInOrder)
 TEST(OutputSender, ClosingLetsWhatIsQueuedGoOut)
 {
     Device device;
-    device.takeSlowly(100us);
+    device.pauseUs = 100;
     const auto sent = messages(300);
     {
         OutputSender sender([&](const MidiBytes& m) { return device.write(m); });
@@ -188,7 +171,7 @@ TEST(OutputSender, ClosingLetsWhatIsQueuedGoOut)
 TEST(OutputSender, ADeviceThatTakesNothingMakesSendsDropAndClosingGiveUp)
 {
     Device device;
-    device.refuseAll(true);
+    device.refuseAll = true;
     const auto sent = messages(static_cast<int>(OutputSender::Capacity) + 5);
     {
         OutputSender sender([&](const MidiBytes& m) { return device.write(m); });
