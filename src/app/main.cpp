@@ -1,10 +1,10 @@
 #include <QApplication>
-#include <QMessageBox>
 
 #include <cstdio>
 #include <cstdlib>
 
 #include "app/DisplayCheck.h"
+#include "app/ErrorBox.h"
 #include "app/MainWindow.h"
 #include "app/TerminationSignals.h"
 #include "midi/MidiDeviceCatalogue.h"
@@ -57,9 +57,9 @@ int main(int argc, char* argv[])
         ended = true;
         QApplication::exit(0);
     });
-    midi.setErrorPresenter([&window](const std::string& text) {
-        QMessageBox::information(&window, QString(), QString::fromStdString(text));
-    });
+    kelmar::ErrorBox inputErrors(&window);
+    midi.setErrorPresenter(
+        [&inputErrors](const std::string& text) { inputErrors.show(QString::fromStdString(text)); });
     kelmar::TerminationSignals termination;
     QObject::connect(&termination, &kelmar::TerminationSignals::terminationRequested, &window,
                      [&midi, &ended] {

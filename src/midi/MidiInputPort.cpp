@@ -37,6 +37,8 @@ void MidiInputPort::Command(int code)
         queue_.setAccepting(false);
         break;
     case Discard:
+        if (queue_.front())
+            ++discarded_;
         queue_.pop();
         break;
     default:
@@ -113,8 +115,30 @@ void MidiInputPort::onWake()
         if (errors & (1u << code))
             Q_EMIT PortError(code, QString::fromStdString(portErrorText(code, openName_)));
     }
-    if (queue_.accepting() && queue_.size() > 0)
-        Q_EMIT MessagesArrived();
+    deliver();
+}
+
+void MidiInputPort::deliver()
+{
+    if (!queue_.accepting() || queue_.size() == 0)
+        return;
+    const std::uint64_t before = discarded_;
+    Q_EMIT MessagesArrived();
+    // The handler takes a bounded share of the queue per event, so that a
+    // burst or an output that feeds back into this input cannot hold up the
+    // event loop. What it left follows in the next turn of the loop, after
+    // the other events waiting there. A handler that took nothing is not
+    // asked again until more arrives.
+    if (followUpPending_ || discarded_ == before || !queue_.accepting() || queue_.size() == 0)
+        return;
+    followUpPending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            followUpPending_ = false;
+            deliver();
+        },
+        Qt::QueuedConnection);
 }
 
 } // namespace kelmar

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -45,7 +46,10 @@ public:
     const std::string& OpenDeviceName() const { return openName_; }
 
 Q_SIGNALS:
-    // Messages are waiting in the queue (raised only while started).
+    // Messages are waiting in the queue (raised only while started). A
+    // handler may take only some of them (command 6 for each); while it takes
+    // some and others are left, the event is raised again in the next turn of
+    // the event loop.
     void MessagesArrived();
     // The MIDI system reported a problem; see PortError.h for the codes.
     void PortError(int code, const QString& text);
@@ -54,6 +58,7 @@ private:
     void open();
     void close();
     void onWake();
+    void deliver();
 
     MidiDeviceList devices_;
     int deviceIndex_ = 0;
@@ -62,6 +67,8 @@ private:
     std::unique_ptr<MidiInputDevice> device_;
     std::string openName_;
     std::string lastError_;
+    std::uint64_t discarded_ = 0;  // messages taken by command 6, ever
+    bool followUpPending_ = false; // a MessagesArrived is queued for the next turn
 };
 
 } // namespace kelmar

@@ -108,7 +108,7 @@ void MidiMessageLayer::CloseMidi()
 
 void MidiMessageLayer::MidiThru()
 {
-    while (in_.QueueCount() > 0) {
+    for (int handled = 0; handled < ThruBatch && in_.QueueCount() > 0; ++handled) {
         const int s = in_.InStatus();
         const int d1 = in_.InData1();
         const int d2 = in_.InData2();

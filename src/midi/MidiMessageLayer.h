@@ -51,6 +51,11 @@ public:
     void OpenMidiIn(int position);
     void CloseMidi();
 
+    // Most messages one MidiThru handles; the input port raises its event
+    // again for the rest, so the window keeps responding during a flood.
+    static constexpr int ThruBatch = 256;
+
+    // Echoes or applies up to ThruBatch queued input messages, oldest first.
     void MidiThru();
     void ReportMidiInError(int code, const std::string& text);
 

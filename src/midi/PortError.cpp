@@ -9,20 +9,22 @@ bool isPortWarning(int code)
 
 std::string portErrorText(int code, const std::string& deviceName)
 {
-    const std::string device = deviceName.empty() ? std::string("the MIDI input") : "\"" + deviceName + "\"";
+    // The subject of the sentences that name the device: "The MIDI input" alone
+    // when the port has no device name.
+    const std::string input = deviceName.empty() ? std::string("The MIDI input") : "The MIDI input \"" + deviceName + "\"";
     switch (code) {
     case PortErrorNone:
         return "No error.";
     case PortErrorOpenFailed:
-        return "The MIDI input " + device + " could not be opened.";
+        return input + " could not be opened.";
     case PortErrorDeviceLost:
-        return "The MIDI input " + device + " is no longer there; no more MIDI comes in from it.";
+        return input + " is no longer there; no more MIDI comes in from it.";
     case PortErrorServerGone:
         return "The JACK server has shut down; MIDI input and output through JACK have stopped.";
     case PortErrorOverflow:
         return "Incoming MIDI arrived faster than it could be handled; some messages were dropped.";
     default:
-        return "MIDI input error " + std::to_string(code) + ".";
+        return input + " reported error " + std::to_string(code) + ".";
     }
 }
 

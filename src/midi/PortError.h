@@ -16,7 +16,8 @@ enum PortErrorCode : int {
 // Warnings are reported but not shown to the user.
 bool isPortWarning(int code);
 
-// Readable text for a code, naming the device where there is one.
+// Readable text for a code, as whole sentences, naming the device where
+// there is one (deviceName may be empty).
 std::string portErrorText(int code, const std::string& deviceName);
 
 } // namespace kelmar

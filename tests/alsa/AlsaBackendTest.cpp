@@ -1,11 +1,20 @@
 // The ALSA sequencer backend where the machine may have no sequencer:
 // it must list only what exists and fail to open with a reason, never throw.
+// Its output's sender thread is tested through OutputSender, with a device
+// that refuses or stops taking messages as a full sequencer queue would.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <filesystem>
+#include <mutex>
+#include <thread>
+#include <vector>
 
 #include "midi/MidiInputQueue.h"
+#include "midi/OutputBackpressure.h"
 #include "midi/alsa/AlsaBackend.h"
+#include "midi/alsa/OutputSender.h"
 
 namespace {
 
@@ -44,4 +53,131 @@ TEST(AlsaBackend, WithASequencerOpensItsOwnListedPorts)
         EXPECT_NE(out.device, nullptr) << name << ": " << out.error;
     }
     EXPECT_EQ(alsa.openOutput("no such port").device, nullptr);
+}
+
+TEST(AlsaBackend, OwnPortsAreNeverOfferedNorOpened)
+{
+    using kelmar::AlsaBackend;
+    EXPECT_TRUE(AlsaBackend::isOwnPort("Kelmar:Kelmar output 128:0", "Kelmar"));
+    EXPECT_FALSE(AlsaBackend::isOwnPort("Kelmar Synth:Out 130:0", "Kelmar"));
+    EXPECT_FALSE(AlsaBackend::isOwnPort("Midi Through:Midi Through Port-0 14:0", "Kelmar"));
+    EXPECT_FALSE(AlsaBackend::isOwnPort("Kelmar", "Kelmar"));
+
+    AlsaBackend alsa("Kelmar");
+    for (const auto& name : alsa.outputNames())
+        EXPECT_FALSE(AlsaBackend::isOwnPort(name, "Kelmar")) << name;
+    for (const auto& name : alsa.inputNames())
+        EXPECT_FALSE(AlsaBackend::isOwnPort(name, "Kelmar")) << name;
+    const auto out = alsa.openOutput("Kelmar:Kelmar input 128:1");
+    EXPECT_EQ(out.device, nullptr);
+    EXPECT_NE(out.error.find("own ports"), std::string::npos) << out.error;
+    kelmar::MidiInputQueue queue;
+    const auto in = alsa.openInput("Kelmar:Kelmar output 128:0", queue);
+    EXPECT_EQ(in.device, nullptr);
+    EXPECT_NE(in.error.find("own ports"), std::string::npos) << in.error;
+}
+
+namespace {
+
+using kelmar::MidiBytes;
+using kelmar::OutputSender;
+using namespace std::chrono_literals;
+
+MidiBytes noteOn(int i)
+{
+    return {{static_cast<std::uint8_t>(0x90 + i % 16), static_cast<std::uint8_t>(i / 16 % 128), 1}, 3};
+}
+
+// A device as the sender's thread sees it: takes a message unless told to
+// refuse, and records what it took.
+struct Device {
+    bool write(const MidiBytes& message)
+    {
+        const long attempt = ++attempts;
+        if (refuseAll || (refuseEverySecond && attempt % 2 == 1))
+            return false;
+        std::this_thread::sleep_for(std::chrono::microseconds(pauseUs.load()));
+        std::lock_guard lock(mutex);
+        took.push_back(message);
+        return true;
+    }
+    std::vector<MidiBytes> taken()
+    {
+        std::lock_guard lock(mutex);
+        return took;
+    }
+
+    std::atomic<bool> refuseAll{false};
+    std::atomic<bool> refuseEverySecond{false};
+    std::atomic<int> pauseUs{0};
+    std::atomic<long> attempts{0};
+    std::mutex mutex;
+    std::vector<MidiBytes> took;
+};
+
+template <typename Done>
+bool waitFor(Done done)
+{
+    for (int i = 0; i < 2000 && !done(); ++i)
+        std::this_thread::sleep_for(5ms);
+    return done();
+}
+
+std::vector<MidiBytes> messages(int count)
+{
+    std::vector<MidiBytes> all;
+    for (int i = 0; i < count; ++i)
+        all.push_back(noteOn(i));
+    return all;
+}
+
+} // namespace
+
+TEST(OutputSender, RefusedMessagesAreTriedAgainAndGoOutInOrder)
+{
+    Device device;
+    device.refuseEverySecond = true;
+    OutputSender sender([&](const MidiBytes& m) { return device.write(m); });
+    const auto sent = messages(300);
+    for (const auto& m : sent)
+        sender.send(m);
+    ASSERT_TRUE(waitFor([&] { return device.taken().size() == sent.size(); }));
+    EXPECT_EQ(device.taken(), sent);
+    EXPECT_EQ(sender.dropped(), 0u);
+
+    // after a while of refusing everything, the device takes the rest, still in order
+    device.refuseAll = true;
+    sender.send(noteOn(1000));
+    sender.send(noteOn(1001));
+    std::this_thread::sleep_for(20ms);
+    device.refuseAll = false;
+    ASSERT_TRUE(waitFor([&] { return device.taken().size() == sent.size() + 2; }));
+    EXPECT_EQ(device.taken().back(), noteOn(1001));
+}
+
+TEST(OutputSender, ClosingLetsWhatIsQueuedGoOut)
+{
+    Device device;
+    device.pauseUs = 100;
+    const auto sent = messages(300);
+    {
+        OutputSender sender([&](const MidiBytes& m) { return device.write(m); });
+        for (const auto& m : sent)
+            sender.send(m);
+    }
+    EXPECT_EQ(device.taken(), sent);
+}
+
+TEST(OutputSender, ADeviceThatTakesNothingMakesSendsDropAndClosingGiveUp)
+{
+    Device device;
+    device.refuseAll = true;
+    const auto sent = messages(static_cast<int>(OutputSender::Capacity) + 5);
+    {
+        OutputSender sender([&](const MidiBytes& m) { return device.write(m); });
+        for (const auto& m : sent)
+            sender.send(m); // the queue fills; the rest waits out the stall limit once, then drops
+        EXPECT_EQ(sender.dropped(), 5u);
+    } // returns although nothing was taken
+    EXPECT_TRUE(device.taken().empty());
 }

@@ -3,8 +3,11 @@
 // incoming MIDI is echoed or applied to the channel controls.
 #include <gtest/gtest.h>
 
+#include <QEventLoop>
 #include <QSignalSpy>
+#include <QTimer>
 
+#include <cctype>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,6 +16,7 @@
 #include "midi/MidiInputPort.h"
 #include "midi/MidiMessageLayer.h"
 #include "midi/MidiOutputPort.h"
+#include "midi/PortError.h"
 #include "support/ChannelControlsStandIn.h"
 #include "support/EventLoop.h"
 #include "support/RecordingBackend.h"
@@ -226,6 +230,24 @@ TEST_F(MessageLayerTest, QueuedMessagesAreHandledInOneEventInArrivalOrder)
     EXPECT_EQ(sent(), (Bytes{{0x90, 1, 1}, {0x91, 2, 2}, {0x92, 3, 3}}));
 }
 
+TEST_F(MessageLayerTest, ABurstLargerThanOneBatchFollowsOverSeveralEventsInOrder)
+{
+    openDefaults();
+    QSignalSpy arrived(&in, &MidiInputPort::MessagesArrived);
+    std::vector<std::uint8_t> burst;
+    Bytes expected;
+    for (int i = 0; i < 1000; ++i) {
+        const auto note = static_cast<std::uint8_t>(i % 128);
+        const auto channel = static_cast<std::uint8_t>(0x90 + i / 128);
+        burst.insert(burst.end(), {channel, note, 1});
+        expected.push_back({channel, note, 1});
+    }
+    device->receive(burst); // one device event, one wake-up
+    ASSERT_TRUE(test::waitUntil([&] { return sent().size() == expected.size(); }));
+    EXPECT_EQ(sent(), expected);
+    EXPECT_GE(arrived.count(), 4); // 1000 messages, at most 256 per event
+}
+
 TEST_F(MessageLayerTest, NothingArrivesWhileTheInputIsStopped)
 {
     openDefaults();
@@ -267,4 +289,117 @@ TEST_F(MessageLayerTest, CloseMidiClosesBothPortsThenEndsTheProgram)
     device->receive({0x90, 1, 1});
     test::settle();
     EXPECT_TRUE(sent().empty());
+}
+
+namespace {
+
+// An output wired back to the input of the same pair, as "Midi Through" on
+// both sides or a patchbay loop would be: every message sent comes straight
+// back in. It stops feeding back after `limit` messages, so that a loop that
+// held the UI thread ends and the test fails instead of hanging.
+class LoopBackend : public MidiBackend {
+public:
+    std::vector<std::string> outputNames() override { return {"Loop"}; }
+    std::vector<std::string> inputNames() override { return {"Loop"}; }
+    OpenResult<MidiOutputDevice> openOutput(const std::string&) override
+    {
+        return {std::make_unique<Output>(*this), {}};
+    }
+    OpenResult<MidiInputDevice> openInput(const std::string&, MidiInputQueue& queue) override
+    {
+        return {std::make_unique<Input>(*this, queue), {}};
+    }
+
+    static constexpr long limit = 500000;
+    long sends = 0;
+    MidiInputQueue* queue = nullptr;
+
+private:
+    struct Output : MidiOutputDevice {
+        explicit Output(LoopBackend& loop) : loop(loop) {}
+        void send(const MidiBytes& message) override
+        {
+            if (++loop.sends < limit && loop.queue)
+                loop.queue->pushEvent(message.bytes());
+        }
+        bool isOpen() const override { return true; }
+        LoopBackend& loop;
+    };
+    struct Input : MidiInputDevice {
+        Input(LoopBackend& loop, MidiInputQueue& queue) : loop(loop) { loop.queue = &queue; }
+        ~Input() override { loop.queue = nullptr; }
+        bool isOpen() const override { return true; }
+        LoopBackend& loop;
+    };
+};
+
+} // namespace
+
+TEST(MidiThruFeedback, ALoopFromOutputToInputLeavesTheEventLoopRunningUntilTheInputCloses)
+{
+    MidiDeviceCatalogue catalogue;
+    auto backend = std::make_unique<LoopBackend>();
+    LoopBackend* loop = backend.get();
+    catalogue.addBackend(std::move(backend));
+    MidiOutputPort out(catalogue);
+    MidiInputPort in(catalogue);
+    MidiMessageLayer layer(out, in);
+    layer.ListMidiOutDevices();
+    layer.ListMidiInDevices();
+    layer.OpenMidiOut(1);
+    layer.OpenMidiIn(0);
+    ASSERT_EQ(out.IsOpen(), 1);
+    ASSERT_EQ(in.IsOpen(), 1);
+
+    const std::vector<std::uint8_t> note{0x91, 60, 100, 0x91, 62, 100, 0x91, 64, 100};
+    loop->queue->pushEvent(note);
+
+    // A timer keeps firing while the messages circulate; its third tick closes the input.
+    std::vector<long> sendsAtTicks;
+    QEventLoop events;
+    QTimer ticker;
+    ticker.setInterval(2);
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        sendsAtTicks.push_back(loop->sends);
+        if (sendsAtTicks.size() == 3) {
+            in.Command(MidiInputPort::Close);
+            events.quit();
+        }
+    });
+    QTimer::singleShot(10000, &events, &QEventLoop::quit); // only if the ticks never come
+    ticker.start();
+    events.exec();
+    ticker.stop();
+
+    ASSERT_EQ(sendsAtTicks.size(), 3u);
+    EXPECT_LT(sendsAtTicks[0], sendsAtTicks[2]) << "the loop circulated between the ticks";
+    EXPECT_LT(sendsAtTicks[2], LoopBackend::limit) << "the ticks waited until the loop gave up";
+    const long atClose = loop->sends;
+    test::settle();
+    EXPECT_EQ(loop->sends, atClose) << "closing the input ends the loop";
+}
+
+TEST(PortErrorText, ReadsAsSentencesWithAndWithoutADeviceName)
+{
+    const struct {
+        int code;
+        const char* device;
+        const char* text;
+    } table[] = {
+        {PortErrorOpenFailed, "", "The MIDI input could not be opened."},
+        {PortErrorOpenFailed, "Keys", "The MIDI input \"Keys\" could not be opened."},
+        {PortErrorDeviceLost, "", "The MIDI input is no longer there; no more MIDI comes in from it."},
+        {PortErrorDeviceLost, "Keys", "The MIDI input \"Keys\" is no longer there; no more MIDI comes in from it."},
+        {5, "", "The MIDI input reported error 5."},
+        {5, "Keys", "The MIDI input \"Keys\" reported error 5."},
+    };
+    for (const auto& row : table)
+        EXPECT_EQ(portErrorText(row.code, row.device), row.text);
+    for (int code = 0; code < 32; ++code) {
+        for (const std::string device : {"", "Keys"}) {
+            const std::string text = portErrorText(code, device);
+            EXPECT_TRUE(std::isupper(static_cast<unsigned char>(text.front())) && text.back() == '.') << text;
+            EXPECT_EQ(text.find("MIDI input the"), std::string::npos) << text;
+        }
+    }
 }

@@ -2,18 +2,14 @@
 
 #include <rtmidi/RtMidi.h>
 
-#include <chrono>
-#include <thread>
+#include <atomic>
 
 #include "midi/MidiInputQueue.h"
+#include "midi/alsa/OutputSender.h"
 
 namespace kelmar {
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-// How long a send may wait for room in the sequencer's queue before giving up.
-constexpr auto SendPatience = std::chrono::seconds(2);
 
 // Builds an RtMidi object on the ALSA API only; null where there is no
 // sequencer (RtMidi throws then instead of falling back).
@@ -36,7 +32,7 @@ std::vector<std::string> portNames(T* rtmidi, const std::string& ownClient)
     const unsigned int count = rtmidi->getPortCount();
     for (unsigned int i = 0; i < count; ++i) {
         std::string name = rtmidi->getPortName(i);
-        if (!name.empty() && name.rfind(ownClient + ":", 0) != 0)
+        if (!name.empty() && !AlsaBackend::isOwnPort(name, ownClient))
             names.push_back(std::move(name));
     }
     return names;
@@ -55,38 +51,40 @@ bool openByName(T& rtmidi, const std::string& name, const std::string& portName)
     return false;
 }
 
-// An ALSA sequencer port we send to. The sequencer's output queue is small
-// and RtMidi drops a message it cannot queue (with a warning), so a send
-// that failed for lack of room is waited for and tried again.
+// An ALSA sequencer port we send to. RtMidi's ALSA output does not block:
+// a message the sequencer cannot take for now is refused (reported through
+// the error callback). The sender's thread writes the messages and tries a
+// refused one again, so the window never waits for the cable.
 class AlsaOutputDevice : public MidiOutputDevice {
 public:
-    explicit AlsaOutputDevice(std::unique_ptr<RtMidiOut> out) : out_(std::move(out))
+    explicit AlsaOutputDevice(std::unique_ptr<RtMidiOut> out)
+        : out_(std::move(out))
+        , sender_([this](const MidiBytes& message) { return write(message); })
     {
         out_->setErrorCallback(&AlsaOutputDevice::onError, this);
     }
 
-    void send(const MidiBytes& message) override
-    {
-        const auto deadline = Clock::now() + SendPatience;
-        do {
-            failed_ = false;
-            out_->sendMessage(message.data.data(), message.size);
-            if (!failed_)
-                return;
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        } while (Clock::now() < deadline);
-    }
-
+    void send(const MidiBytes& message) override { sender_.send(message); }
     bool isOpen() const override { return out_->isPortOpen(); }
+    std::uint64_t dropped() const override { return sender_.dropped(); }
 
 private:
+    // On the sender's thread; RtMidi reports a refusal there, within sendMessage.
+    bool write(const MidiBytes& message)
+    {
+        refused_.store(false, std::memory_order_relaxed);
+        out_->sendMessage(message.data.data(), message.size);
+        return !refused_.load(std::memory_order_relaxed);
+    }
+
     static void onError(RtMidiError::Type, const std::string&, void* self)
     {
-        static_cast<AlsaOutputDevice*>(self)->failed_ = true;
+        static_cast<AlsaOutputDevice*>(self)->refused_.store(true, std::memory_order_relaxed);
     }
 
     std::unique_ptr<RtMidiOut> out_;
-    bool failed_ = false;
+    std::atomic<bool> refused_{false};
+    OutputSender sender_; // last: stopped before the port closes
 };
 
 // An ALSA sequencer port we receive from; RtMidi's thread pushes each
@@ -100,8 +98,11 @@ public:
     }
     ~AlsaInputDevice() override
     {
-        in_->cancelCallback();
+        // Closing stops and joins RtMidi's input thread; only then may the
+        // callback go. The other way round, that thread can still be about
+        // to call the callback as it is being cleared.
         in_->closePort();
+        in_->cancelCallback();
     }
 
     bool isOpen() const override { return in_->isPortOpen(); }
@@ -116,6 +117,11 @@ private:
     std::unique_ptr<RtMidiIn> in_;
 };
 
+std::string ownPortError(const std::string& name)
+{
+    return "The ALSA port \"" + name + "\" is one of this program's own ports.";
+}
+
 } // namespace
 
 AlsaBackend::AlsaBackend(std::string clientName)
@@ -126,6 +132,13 @@ AlsaBackend::AlsaBackend(std::string clientName)
 }
 
 AlsaBackend::~AlsaBackend() = default;
+
+bool AlsaBackend::isOwnPort(const std::string& portName, const std::string& clientName)
+{
+    // RtMidi names a port "client:port client-id:port-id".
+    return portName.size() > clientName.size() && portName.compare(0, clientName.size(), clientName) == 0 &&
+           portName[clientName.size()] == ':';
+}
 
 std::vector<std::string> AlsaBackend::outputNames()
 {
@@ -139,6 +152,8 @@ std::vector<std::string> AlsaBackend::inputNames()
 
 OpenResult<MidiOutputDevice> AlsaBackend::openOutput(const std::string& name)
 {
+    if (isOwnPort(name, clientName_))
+        return {nullptr, ownPortError(name)};
     auto out = makeAlsa<RtMidiOut>(clientName_);
     if (!out)
         return {nullptr, "The ALSA sequencer is not available."};
@@ -153,6 +168,8 @@ OpenResult<MidiOutputDevice> AlsaBackend::openOutput(const std::string& name)
 
 OpenResult<MidiInputDevice> AlsaBackend::openInput(const std::string& name, MidiInputQueue& queue)
 {
+    if (isOwnPort(name, clientName_))
+        return {nullptr, ownPortError(name)};
     auto in = makeAlsa<RtMidiIn>(clientName_, MidiInputQueue::Capacity);
     if (!in)
         return {nullptr, "The ALSA sequencer is not available."};

@@ -12,7 +12,10 @@ class RtMidiOut;
 namespace kelmar {
 
 // MIDI through the ALSA sequencer, by RtMidi's ALSA API. Where there is no
-// sequencer the lists are empty and nothing is opened.
+// sequencer the lists are empty and nothing is opened. Our RtMidi clients
+// carry clientName; the lists leave out the ports of clients by that name
+// (our own ports, which must never be their own counterpart), and opening
+// one of them fails.
 class AlsaBackend : public MidiBackend {
 public:
     explicit AlsaBackend(std::string clientName = "Kelmar");
@@ -22,6 +25,9 @@ public:
     std::vector<std::string> inputNames() override;
     OpenResult<MidiOutputDevice> openOutput(const std::string& name) override;
     OpenResult<MidiInputDevice> openInput(const std::string& name, MidiInputQueue& queue) override;
+
+    // True when `portName`, as RtMidi lists it, is a port of a client called `clientName`.
+    static bool isOwnPort(const std::string& portName, const std::string& clientName);
 
 private:
     std::string clientName_;
