@@ -57,9 +57,9 @@ int main(int argc, char* argv[])
         ended = true;
         QApplication::exit(0);
     });
-    kelmar::ErrorBox inputErrors(&window);
-    midi.setErrorPresenter(
-        [&inputErrors](const std::string& text) { inputErrors.show(QString::fromStdString(text)); });
+    // Input errors and messages an output had to drop.
+    kelmar::ErrorBox midiErrors(&window);
+    midi.setErrorPresenter([&midiErrors](const std::string& text) { midiErrors.show(QString::fromStdString(text)); });
     kelmar::TerminationSignals termination;
     QObject::connect(&termination, &kelmar::TerminationSignals::terminationRequested, &window,
                      [&midi, &ended] {
