@@ -1,8 +1,11 @@
-// Sending MIDI through JACK, on a JACK dummy server of the benchmark's own
+// Sending MIDI through JACK, on a JACK server of the benchmark's own
 // (48 kHz, 256-frame periods) with a receiver client connected: the cost of
 // one SendMidi through the message layer and the JACK backend, side by side
 // with RtMidi's own JACK output sending the same bytes, and how long
 // all-notes-off sweeps take until the receiver holds every message.
+// JACK2's dummy server by default; PipeWire with
+//   KELMAR_TEST_SERVER=pipewire pw-jack build/bench/kelmar_bench --benchmark_filter=Jack
+// (the label names the server).
 #include <benchmark/benchmark.h>
 
 #include <RtMidi.h>
@@ -109,6 +112,7 @@ void BM_JackSendMidi(benchmark::State& state)
         state.SkipWithError("no JACK server or receiver");
         return;
     }
+    state.SetLabel(kelmar::test::serverKindName());
     sendInBatches(state, rig.receiver, [&] { rig.layer.SendMidi(0x90, 60, 100); });
 }
 
@@ -126,6 +130,7 @@ void BM_RtMidiJackSendMessage(benchmark::State& state)
             return;
         }
         rtmidi.openPort(port, "out");
+        state.SetLabel(kelmar::test::serverKindName());
         waitForPeriods(receiver, 2); // the new connection is in the graph the server runs
         const unsigned char message[] = {0x90, 60, 100};
         sendInBatches(state, receiver, [&] { rtmidi.sendMessage(message, sizeof message); });
@@ -136,7 +141,8 @@ void BM_RtMidiJackSendMessage(benchmark::State& state)
 
 // Sweeps (state.range(0) of them, back to back) until the receiver holds
 // all their messages; "periods" counts the JACK periods that began from
-// the first send until the last message arrived.
+// the first send until the last message arrived. A period carries at most
+// JackClient::MaxPeriodEvents of them, so a sweep needs at least three.
 void BM_JackSweepsDelivered(benchmark::State& state)
 {
     JackRig rig;
@@ -144,6 +150,7 @@ void BM_JackSweepsDelivered(benchmark::State& state)
         state.SkipWithError("no JACK server or receiver");
         return;
     }
+    state.SetLabel(kelmar::test::serverKindName());
     const auto sweeps = state.range(0);
     std::uint64_t periods = 0;
     for (auto _ : state) {

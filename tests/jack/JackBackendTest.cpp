@@ -1,7 +1,8 @@
 // The JACK backend against a real JACK server of the tests' own and real
 // JACK clients: what leaves through the message layer and the output port,
 // what comes in through the input port and MidiThru, and what happens when
-// peers or the server go away.
+// peers or the server go away. The program runs once on JACK2 and once on
+// PipeWire (see tests/CMakeLists.txt).
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
@@ -50,6 +51,18 @@ Events sweep(int times = 1)
     return events;
 }
 
+// PipeWire hands a note-on of velocity 0 on as a note-off of velocity 64,
+// which means the same; on PipeWire both sides are compared in that form.
+Events asDelivered(Events events)
+{
+    if (test::serverKind() != test::ServerKind::PipeWire)
+        return events;
+    for (auto& event : events)
+        if (event.size() == 3 && (event[0] & 0xF0) == 0x90 && event[2] == 0)
+            event = {static_cast<std::uint8_t>(0x80 | (event[0] & 0x0F)), event[1], 64};
+    return events;
+}
+
 bool contains(const std::vector<std::string>& names, const std::string& name)
 {
     return std::find(names.begin(), names.end(), name) != names.end();
@@ -68,7 +81,7 @@ protected:
 
     void SetUp() override
     {
-        ASSERT_TRUE(server.running()) << "jackd did not start";
+        ASSERT_TRUE(server.running()) << server.failure();
         receiver = std::make_unique<test::JackReceiver>();
         ASSERT_TRUE(receiver->ok());
     }
@@ -220,7 +233,7 @@ TEST_F(JackBackendTest, SweepArrivesWholeAndInOrder)
     ASSERT_TRUE(openOutputTo(receiver->inputPort()));
     layer.AllNotesOffSweep();
     ASSERT_TRUE(received(2048)) << receiver->received().size();
-    EXPECT_EQ(receiver->received(), sweep());
+    EXPECT_EQ(asDelivered(receiver->received()), asDelivered(sweep()));
     EXPECT_EQ(receiver->dropped(), 0u);
 }
 
@@ -231,7 +244,7 @@ TEST_F(JackBackendTest, BackToBackSweepsLoseNothing)
     layer.AllNotesOffSweep();
     layer.AllNotesOffSweep();
     ASSERT_TRUE(received(3 * 2048)) << receiver->received().size();
-    EXPECT_EQ(receiver->received(), sweep(3));
+    EXPECT_EQ(asDelivered(receiver->received()), asDelivered(sweep(3)));
     EXPECT_EQ(receiver->dropped(), 0u);
 }
 
@@ -243,7 +256,7 @@ TEST_F(JackBackendTest, MoreThanTheOutputHoldsArrivesWholeAndInOrder)
     for (int i = 0; i < sweeps; ++i)
         layer.AllNotesOffSweep();
     ASSERT_TRUE(received(sweeps * 2048)) << receiver->received().size();
-    EXPECT_EQ(receiver->received(), sweep(sweeps));
+    EXPECT_EQ(asDelivered(receiver->received()), asDelivered(sweep(sweeps)));
     EXPECT_EQ(receiver->dropped(), 0u);
 }
 
@@ -254,7 +267,7 @@ TEST_F(JackBackendTest, ClosingRightAfterASweepStillDeliversIt)
     out.Command(MidiOutputPort::Close);
     EXPECT_EQ(out.IsOpen(), 0);
     ASSERT_TRUE(received(2048)) << receiver->received().size();
-    EXPECT_EQ(receiver->received(), sweep());
+    EXPECT_EQ(asDelivered(receiver->received()), asDelivered(sweep()));
 }
 
 TEST_F(JackBackendTest, ClosingDisconnectsFromThePeer)
@@ -537,7 +550,7 @@ TEST_F(JackBackendTest, PlaysIntoAGeneralMidiSynthesizer)
 
 TEST(JackWithoutServer, ListsNothingAndOpeningFailsWithAReason)
 {
-    ::setenv("JACK_DEFAULT_SERVER", ("kelmar-none-" + std::to_string(::getpid())).c_str(), 1);
+    test::pointAtNoServer();
     MidiDeviceCatalogue catalogue;
     catalogue.addBackend(std::make_unique<JackBackend>("Kelmar"));
     MidiOutputPort out{catalogue};

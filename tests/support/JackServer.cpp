@@ -2,16 +2,20 @@
 
 #include <jack/jack.h>
 
+#include <dlfcn.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/file.h>
 #include <sys/prctl.h>
+#include <sys/sem.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <array>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string_view>
 #include <thread>
 
@@ -162,6 +166,119 @@ std::string uniqueName()
     return "kelmar-test-" + std::to_string(::getpid()) + "-" + std::to_string(micros % 1'000'000'000);
 }
 
+// JACK2's programs share locks that stay held when a program dies holding
+// them, after which every JACK client and jackd waits for them forever:
+// - the Berkeley DB environment of the metadata database in
+//   /dev/shm/jack_db-<uid>, which jack_client_open opens (a client killed
+//   inside it, e.g. in __env_ref_increment, leaves its mutex locked);
+// - the System V semaphore 0x282929 guarding /dev/shm/jack-shm-registry,
+//   which jackd takes with SEM_UNDO, so it stays held only when its creator
+//   died before setting it up.
+// Says what is held and how to repair it; empty when nothing is. A client
+// that opens on a server that is not there yet (the probe, jack_lsp)
+// passes only the database, and returns at once unless it is held.
+constexpr key_t JackRegistrySemaphore = 0x282929;
+constexpr auto LockProbeLimit = 5s;
+
+std::string heldJackLocks()
+{
+    std::vector<std::string> held;
+    const int semaphore = ::semget(JackRegistrySemaphore, 0, 0);
+    if (semaphore >= 0 && !pollUntil([&] { return ::semctl(semaphore, 0, GETVAL) != 0; }, 1s))
+        held.push_back("the semaphore guarding /dev/shm/jack-shm-registry (System V key 0x282929, see `ipcs -s`)");
+    const pid_t probe = spawn({"jack_lsp"}, {});
+    if (probe > 0 && !pollUntil([probe] { return exited(probe); }, LockProbeLimit)) {
+        terminate(probe, SIGKILL);
+        held.push_back("the metadata database in /dev/shm/jack_db-" + std::to_string(::getuid())
+                       + " (a JACK client did not open within 5 s)");
+    }
+    if (held.empty())
+        return {};
+    std::string text = "JACK2's shared lock is held by a program that is gone: ";
+    for (std::size_t i = 0; i < held.size(); ++i)
+        text += (i > 0 ? "; " : "") + held[i];
+    return text + ". Every JACK client and jackd would wait for it forever, so no server was started. "
+                  "To repair, with no jackd or other JACK program running: rm -rf /dev/shm/jack_db-"
+        + std::to_string(::getuid()) + " /dev/shm/jack-shm-registry; ipcrm -S 0x282929";
+}
+
+// The test PipeWire: the dummy JACK server's rate and period, fixed; a
+// dummy driver that runs the graph without a sound card (JACK clients ask
+// to be run even while nothing is linked to them); what JACK clients need
+// (client nodes, links, metadata). No session manager, no D-Bus.
+// PipeWire does not wait for a late client: the driver starts the next
+// period on time, and what the late one was to pass on is lost. So the
+// daemon's graph thread runs at real-time priority where the system
+// allows it, as PipeWire's JACK library does for its clients' threads.
+constexpr const char* PipeWireConfig = R"(context.properties = {
+    core.daemon = true
+    core.name = pipewire-0
+    support.dbus = false
+    default.clock.rate = 48000
+    default.clock.allowed-rates = [ 48000 ]
+    default.clock.quantum = 256
+    default.clock.min-quantum = 256
+    default.clock.max-quantum = 256
+}
+context.spa-libs = {
+    support.* = support/libspa-support
+}
+context.modules = [
+    { name = libpipewire-module-rt args = { rlimits.enabled = true rtportal.enabled = false rtkit.enabled = false }
+      flags = [ ifexists nofail ] }
+    { name = libpipewire-module-protocol-native }
+    { name = libpipewire-module-metadata }
+    { name = libpipewire-module-spa-node-factory }
+    { name = libpipewire-module-client-node }
+    { name = libpipewire-module-access }
+    { name = libpipewire-module-link-factory }
+]
+context.objects = [
+    { factory = metadata args = { metadata.name = default } }
+    { factory = spa-node-factory
+        args = {
+            factory.name = support.node.driver
+            node.name = Dummy-Driver
+            node.group = pipewire.dummy
+            priority.driver = 20000
+        }
+    }
+]
+)";
+constexpr const char* PipeWireConfigFile = "kelmar-pipewire.conf";
+
+// Where this process's libjack was loaded from.
+std::string loadedLibjack()
+{
+    Dl_info info{};
+    if (::dladdr(reinterpret_cast<void*>(&jack_client_open), &info) == 0 || !info.dli_fname)
+        return {};
+    return info.dli_fname;
+}
+
+// A fresh runtime folder holding PipeWire's configuration, which this
+// process and the programs it starts use from now on; empty, with
+// `failure` set, when that cannot be.
+std::string preparePipeWire(std::string& failure)
+{
+    const std::string libjack = loadedLibjack();
+    if (libjack.find("pipewire") == std::string::npos) {
+        failure = "KELMAR_TEST_SERVER=pipewire, but this program runs with " + libjack
+            + ", not PipeWire's libjack; run it through pw-jack.";
+        return {};
+    }
+    std::string dir = (std::filesystem::temp_directory_path() / "kelmar-pipewire-XXXXXX").string();
+    if (!::mkdtemp(dir.data())) {
+        failure = "could not make a runtime folder for PipeWire";
+        return {};
+    }
+    std::ofstream(dir + "/" + PipeWireConfigFile) << PipeWireConfig;
+    ::setenv("XDG_RUNTIME_DIR", dir.c_str(), 1);
+    ::unsetenv("PIPEWIRE_RUNTIME_DIR");
+    ::unsetenv("PIPEWIRE_REMOTE");
+    return dir;
+}
+
 void silently(const char*) {}
 
 // libjack reports every failed attempt to reach a server on stderr; while
@@ -192,6 +309,28 @@ private:
 };
 
 } // namespace
+
+ServerKind serverKind()
+{
+    const char* kind = std::getenv("KELMAR_TEST_SERVER");
+    return kind && std::string_view(kind) == "pipewire" ? ServerKind::PipeWire : ServerKind::Jackd;
+}
+
+const char* serverKindName()
+{
+    return serverKind() == ServerKind::PipeWire ? "PipeWire" : "JACK2";
+}
+
+void pointAtNoServer()
+{
+    const std::string none = "kelmar-none-" + std::to_string(::getpid());
+    ::setenv("JACK_DEFAULT_SERVER", none.c_str(), 1);
+    if (serverKind() == ServerKind::PipeWire) { // PipeWire's socket lives in the runtime folder
+        ::setenv("XDG_RUNTIME_DIR", (std::filesystem::temp_directory_path() / none).c_str(), 1);
+        ::unsetenv("PIPEWIRE_RUNTIME_DIR");
+        ::unsetenv("PIPEWIRE_REMOTE");
+    }
+}
 
 JackServer::Peer::Peer(const std::vector<std::string>& argv, PeerOptions options)
     : endsWithInput_(options.endsWithInput)
@@ -262,10 +401,15 @@ const std::string& JackServer::Peer::output()
 }
 
 JackServer::JackServer()
-    : name_(uniqueName())
-    , lockFd_(lockServers())
+    : kind_(serverKind())
+    , name_(uniqueName())
 {
-    ::setenv("JACK_DEFAULT_SERVER", name_.c_str(), 1);
+    if (kind_ == ServerKind::PipeWire) {
+        runtimeDir_ = preparePipeWire(failure_);
+    } else {
+        lockFd_ = lockServers();
+        ::setenv("JACK_DEFAULT_SERVER", name_.c_str(), 1);
+    }
     start();
 }
 
@@ -274,35 +418,61 @@ JackServer::~JackServer()
     stop();
     if (lockFd_ >= 0)
         ::close(lockFd_);
+    if (!runtimeDir_.empty()) {
+        std::error_code error;
+        std::filesystem::remove_all(runtimeDir_, error);
+    }
 }
 
 bool JackServer::start()
 {
     if (running())
         return true;
-    if (lockFd_ < 0)
-        return false; // another test server kept running too long
-    const std::string rate = std::to_string(SampleRate);
-    const std::string frames = std::to_string(PeriodFrames);
     const int log = openServerLog();
-    // Synchronous mode with a generous client timeout: on a loaded machine
-    // jackd's asynchronous mode can, after an overrun, stop running a
-    // client altogether.
-    const pid_t pid = spawn({"jackd", "-n", name_, "-r", "-S", "-t", "2000", "-d", "dummy", "-r", rate, "-p", frames},
-                            {.output = log, .errors = log, .kept = lockFd_});
+    const pid_t pid = kind_ == ServerKind::PipeWire ? spawnPipeWire(log) : spawnJackd(log);
     if (log >= 0)
         ::close(log);
-    if (pid <= 0)
+    if (pid <= 0) {
+        if (!failure_.empty())
+            std::fprintf(stderr, "%s\n", failure_.c_str());
         return false;
+    }
     bool gone = false;
     const bool up = pollUntil([&] { return (gone = exited(pid)) || answers(); }, StartLimit);
     if (!up || gone) {
         if (!gone)
             terminate(pid, SIGKILL);
+        failure_ = std::string(serverKindName()) + (gone ? " ended at its start" : " did not answer in time");
         return false;
     }
+    failure_.clear();
     pid_ = pid;
     return true;
+}
+
+pid_t JackServer::spawnJackd(int log)
+{
+    if (lockFd_ < 0) {
+        failure_ = "another test's jackd kept the machine-wide lock too long";
+        return -1;
+    }
+    failure_ = heldJackLocks();
+    if (!failure_.empty())
+        return -1;
+    const std::string rate = std::to_string(SampleRate);
+    const std::string frames = std::to_string(PeriodFrames);
+    // Synchronous mode with a generous client timeout: on a loaded machine
+    // jackd's asynchronous mode can, after an overrun, stop running a
+    // client altogether.
+    return spawn({"jackd", "-n", name_, "-r", "-S", "-t", "2000", "-d", "dummy", "-r", rate, "-p", frames},
+                 {.output = log, .errors = log, .kept = lockFd_});
+}
+
+pid_t JackServer::spawnPipeWire(int log)
+{
+    if (runtimeDir_.empty())
+        return -1; // failure_ says why
+    return spawn({"pipewire", "-c", runtimeDir_ + "/" + PipeWireConfigFile}, {.output = log, .errors = log});
 }
 
 void JackServer::stop()
@@ -325,9 +495,10 @@ void JackServer::halt(int signal)
 {
     // jackd keeps a machine-wide table of at most eight running servers; one
     // that was killed stays in it until a server of the same name starts.
-    stale_ = !terminate(pid_, signal);
+    stale_ = !terminate(pid_, signal) && kind_ == ServerKind::Jackd;
     pid_ = -1;
-    removeLeftovers();
+    if (kind_ == ServerKind::Jackd)
+        removeLeftovers();
 }
 
 JackServer::Peer& JackServer::startPeer(const std::vector<std::string>& argv, PeerOptions options)

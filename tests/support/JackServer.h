@@ -18,17 +18,38 @@ struct PeerOptions {
     bool endsWithInput = false;
 };
 
-// A JACK server of the tests' own: jackd with the dummy driver (48 kHz,
-// 256-frame periods, no real-time scheduling, synchronous mode) under a
-// name of its own, which this process's JACK clients and the programs it
-// starts reach through JACK_DEFAULT_SERVER. It also runs the external
-// client programs a test needs (jack_midi_dump, fluidsynth, ...). The
-// destructor stops those programs first, then the server. jackd's messages
-// are discarded unless KELMAR_JACKD_LOG names a file to append them to.
+// The server the JACK tests run against: JACK2's jackd, or PipeWire when
+// KELMAR_TEST_SERVER=pipewire. For PipeWire the test program itself must
+// run with PipeWire's libjack (as `pw-jack` runs it), so that its own
+// clients reach PipeWire too; JackServer fails to start when it does not.
+enum class ServerKind { Jackd, PipeWire };
+ServerKind serverKind();
+// "JACK2" or "PipeWire", for messages and benchmark labels.
+const char* serverKindName();
+// Points this process's JACK clients, and the programs it starts, at no
+// server at all.
+void pointAtNoServer();
+
+// A JACK server of the tests' own, 48 kHz with 256-frame periods:
+// - JACK2: jackd with the dummy driver (no real-time scheduling,
+//   synchronous mode) under a name of its own, which this process's JACK
+//   clients and the programs it starts reach through JACK_DEFAULT_SERVER.
+//   Before it starts jackd it checks that no JACK program killed at the
+//   wrong moment left JACK's shared lock held (every client and jackd
+//   would hang); if one did, it does not start and failure() says what to
+//   remove.
+// - PipeWire: a `pipewire` daemon with a private configuration (a dummy
+//   driver runs the graph; no session manager, no D-Bus) in a fresh
+//   XDG_RUNTIME_DIR of its own, which this process and the programs it
+//   starts use from then on.
+// It also runs the external client programs a test needs (jack_midi_dump,
+// fluidsynth, ...). The destructor stops those programs first, then the
+// server. The server's messages are discarded unless KELMAR_JACKD_LOG
+// names a file to append them to.
 //
 // jackd servers of one user cannot safely run side by side (one stopping
-// breaks the others), so a JackServer waits for a machine-wide lock and
-// holds it for its whole life: test processes that each have one take
+// breaks the others), so a jackd JackServer waits for a machine-wide lock
+// and holds it for its whole life: test processes that each have one take
 // turns. Create at most one per process at a time.
 class JackServer {
 public:
@@ -75,10 +96,12 @@ public:
     JackServer& operator=(const JackServer&) = delete;
 
     const std::string& name() const { return name_; }
-    // True while jackd runs and answers.
+    // True while the server runs and answers.
     bool running() const { return pid_ > 0; }
+    // Why the server did not start, when it is known; else empty.
+    const std::string& failure() const { return failure_; }
 
-    // Starts jackd under this server's name (again, after stop); true once it answers.
+    // Starts the server (again, after stop); true once it answers.
     bool start();
     // Stops the programs started here, then the server (SIGTERM; SIGKILL
     // if it has not ended after a bounded wait), and removes what clients
@@ -98,14 +121,20 @@ public:
     bool waitForPortGone(const std::string& port, std::chrono::milliseconds limit = std::chrono::seconds(5)) const;
 
 private:
+    // The one place each kind of server is started; the server's pid, or -1.
+    pid_t spawnJackd(int log);
+    pid_t spawnPipeWire(int log);
     void halt(int signal);
     bool answers() const;
     bool portExists(const std::string& port) const;
     void stopPeers();
     void removeLeftovers() const;
 
+    const ServerKind kind_;
     std::string name_;
-    int lockFd_ = -1; // only one test server on the machine at a time
+    std::string runtimeDir_; // PipeWire's socket and configuration
+    std::string failure_;
+    int lockFd_ = -1; // only one jackd test server on the machine at a time
     pid_t pid_ = -1;
     bool stale_ = false; // killed without leaving JACK's table of servers
     std::vector<std::unique_ptr<Peer>> peers_;

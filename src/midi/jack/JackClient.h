@@ -34,6 +34,10 @@ class JackClient {
 public:
     // Messages waiting to go out; room for many all-notes-off sweeps.
     static constexpr std::size_t OutputCapacity = 65536;
+    // At most this many messages, and bytes, go out in one period: a bound
+    // both JACK2 and PipeWire's JACK carry whole (see writeOutput).
+    static constexpr std::size_t MaxPeriodEvents = 1000;
+    static constexpr std::size_t MaxPeriodBytes = 8192;
 
     // Opens a client named `name` on a running server (never starts one),
     // not yet active. Null when no server answers or the client cannot be
