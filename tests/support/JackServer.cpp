@@ -31,6 +31,7 @@ using Clock = std::chrono::steady_clock;
 constexpr auto StartLimit = 10s;
 constexpr auto StopLimit = 5s;
 constexpr auto PollStep = 5ms;
+constexpr auto ActivationGrace = 100ms;
 
 template <typename Done>
 bool pollUntil(Done done, Clock::duration limit)
@@ -509,7 +510,13 @@ JackServer::Peer& JackServer::startPeer(const std::vector<std::string>& argv, Pe
 
 bool JackServer::waitForPort(const std::string& port, std::chrono::milliseconds limit) const
 {
-    return pollUntil([&] { return portExists(port); }, limit);
+    if (!pollUntil([&] { return portExists(port); }, limit))
+        return false;
+    // A client registers its ports before it activates, and JACK2 refuses to
+    // connect the ports of a client that is not active yet; there is no call
+    // that tells, so give it some periods (more than enough on a loaded machine).
+    std::this_thread::sleep_for(ActivationGrace);
+    return true;
 }
 
 bool JackServer::waitForPortGone(const std::string& port, std::chrono::milliseconds limit) const
