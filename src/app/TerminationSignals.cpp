@@ -2,7 +2,10 @@
 
 #include <QSocketNotifier>
 
+#include "midi/MidiDeviceCatalogue.h"
+
 #include <csignal>
+#include <cstdio>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -60,6 +63,14 @@ void TerminationSignals::onReadable()
     while (::read(pipeEnds[0], buffer, sizeof buffer) > 0) {
     }
     Q_EMIT terminationRequested();
+}
+
+LeaveWhenHeldUp::~LeaveWhenHeldUp()
+{
+    if (!MidiDeviceCatalogue::threadsLeftRunning())
+        return;
+    std::fflush(nullptr);
+    ::_exit(status_);
 }
 
 } // namespace kelmar

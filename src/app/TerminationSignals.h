@@ -25,4 +25,27 @@ private:
     QSocketNotifier* notifier_ = nullptr;
 };
 
+// The program's way out once everything has been closed: declared first in
+// main(), so that it goes last. When a MIDI backend had to leave a thread
+// to itself (a request to a JACK server that does not answer), the process
+// ends here at once, without the exit handlers, which that thread's
+// library may hold up; otherwise main() returns as usual.
+class LeaveWhenHeldUp {
+public:
+    LeaveWhenHeldUp() = default;
+    ~LeaveWhenHeldUp();
+    LeaveWhenHeldUp(const LeaveWhenHeldUp&) = delete;
+    LeaveWhenHeldUp& operator=(const LeaveWhenHeldUp&) = delete;
+
+    // The status main() returns; the process ends with it either way.
+    int status(int code)
+    {
+        status_ = code;
+        return code;
+    }
+
+private:
+    int status_ = 0;
+};
+
 } // namespace kelmar

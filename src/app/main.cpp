@@ -12,6 +12,7 @@ int main(int argc, char* argv[])
 {
     // Never let libjack start a server of its own: only use one that runs.
     qputenv("JACK_NO_START_SERVER", "1");
+    kelmar::LeaveWhenHeldUp leave;
     // First, so that reaching the JACK server overlaps setting up the display.
     const auto catalogue = kelmar::MidiDeviceCatalogue::createSystem();
     QApplication app(argc, argv);
@@ -43,5 +44,5 @@ int main(int argc, char* argv[])
     if (ended)
         return 0;
     window.show();
-    return QApplication::exec();
+    return leave.status(QApplication::exec());
 }
