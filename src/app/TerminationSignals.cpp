@@ -65,8 +65,26 @@ void TerminationSignals::onReadable()
     Q_EMIT terminationRequested();
 }
 
-LeaveWhenHeldUp::~LeaveWhenHeldUp()
+int ProgramEnd::leaving(int status)
 {
+    status_ = status;
+    watchdog_ = std::thread([this, status] {
+        std::unique_lock lock(mutex_);
+        if (!finished_.wait_for(lock, TeardownLimit, [this] { return done_; }))
+            ::_exit(status);
+    });
+    return status;
+}
+
+ProgramEnd::~ProgramEnd()
+{
+    {
+        std::lock_guard lock(mutex_);
+        done_ = true;
+    }
+    finished_.notify_all();
+    if (watchdog_.joinable())
+        watchdog_.join();
     if (!MidiDeviceCatalogue::threadsLeftRunning())
         return;
     std::fflush(nullptr);

@@ -2,6 +2,11 @@
 
 #include <QObject>
 
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
 class QSocketNotifier;
 
 namespace kelmar {
@@ -25,27 +30,32 @@ private:
     QSocketNotifier* notifier_ = nullptr;
 };
 
-// The program's way out once everything has been closed: declared first in
-// main(), so that it goes last. When a MIDI backend had to leave a thread
-// to itself (a request to a JACK server that does not answer), the process
-// ends here at once, without the exit handlers, which that thread's
-// library may hold up; otherwise main() returns as usual.
-class LeaveWhenHeldUp {
+// Bounds the program's end once its devices are closed: declared first in
+// main(), so that it goes last, and told by leaving() when main() starts
+// letting everything go. Letting go that takes longer than TeardownLimit (a
+// library call held up by a JACK server that does not answer, in a
+// destructor that waits for it) ends the process there. When a MIDI backend
+// had to leave a thread to itself, the process ends without its exit
+// handlers, which that thread's library may hold up. Otherwise main()
+// returns as usual.
+class ProgramEnd {
 public:
-    LeaveWhenHeldUp() = default;
-    ~LeaveWhenHeldUp();
-    LeaveWhenHeldUp(const LeaveWhenHeldUp&) = delete;
-    LeaveWhenHeldUp& operator=(const LeaveWhenHeldUp&) = delete;
+    static constexpr std::chrono::milliseconds TeardownLimit{500};
 
-    // The status main() returns; the process ends with it either way.
-    int status(int code)
-    {
-        status_ = code;
-        return code;
-    }
+    ProgramEnd() = default;
+    ~ProgramEnd();
+    ProgramEnd(const ProgramEnd&) = delete;
+    ProgramEnd& operator=(const ProgramEnd&) = delete;
+
+    // Starts the bound; returns `status`, the one the process ends with.
+    int leaving(int status);
 
 private:
+    std::mutex mutex_;
+    std::condition_variable finished_;
+    bool done_ = false;
     int status_ = 0;
+    std::thread watchdog_;
 };
 
 } // namespace kelmar
