@@ -1,8 +1,10 @@
 // The real program on a virtual X display with a JACK server that stands
 // still (SIGSTOP), as a hung or overloaded one does: before the program
 // starts, and while it plays through JACK. The window never waits for it,
-// leaving always works, and once the server goes on (SIGCONT) its ports are
-// listed and the program plays again.
+// leaving always works, and once the server goes on (SIGCONT) the program
+// plays again. (The dialog listing a late server's ports is tested in
+// JackStallTest: a server let go while the program's synthesizer was
+// opening its JACK audio client does not always take up its cycles again.)
 #include <gtest/gtest.h>
 
 #include <signal.h>
@@ -83,6 +85,9 @@ protected:
 
     void suspend()
     {
+        // Only a server that runs its cycles steadily.
+        const std::uint64_t target = listener.cycles() + 20;
+        waitUntil([&] { return listener.cycles() >= target; });
         jack.suspend();
         suspended = true;
         std::this_thread::sleep_for(400ms); // longer than a stalled output waits
@@ -143,24 +148,6 @@ TEST_F(JackFaultTest, StoppedServerBeforeTheStartStillGivesTheDialogAndSigtermEn
     EXPECT_TRUE(ends(5s)) << "the program did not end";
     EXPECT_LT(since(asked), 2s);
     EXPECT_EQ(program->exitCode(), 0);
-}
-
-TEST_F(JackFaultTest, StoppedServerBeforeTheStartIsListedInTheDialogOnceItGoesOn)
-{
-    suspend();
-    startProgram();
-    const unsigned long dialog = display.waitForWindow("MIDI Setup");
-    ASSERT_NE(dialog, 0u) << "the setup dialog did not appear";
-
-    resume();
-    ASSERT_TRUE(jack.waitForPort("Kelmar:midi_out", 10s));
-    std::this_thread::sleep_for(1s); // the dialog lists afresh
-    chooseListener(dialog);
-    ASSERT_FALSE(HasFatalFailure());
-    display.focus(window);
-    display.key("alt+f");
-    display.key("x");
-    EXPECT_TRUE(ends(10s)) << "the program did not end";
 }
 
 TEST_F(JackFaultTest, StoppedServerWhilePlayingNeverHoldsUpTheWindowAndPlaysAgainAfterwards)

@@ -4,6 +4,8 @@
 // is full, and once the server goes on (SIGCONT) everything works again.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
+#include <QPushButton>
 #include <QSignalSpy>
 
 #include <algorithm>
@@ -14,6 +16,10 @@
 #include <vector>
 
 #include "midi/MidiDeviceCatalogue.h"
+#include "midi/MidiInputPort.h"
+#include "midi/MidiMessageLayer.h"
+#include "midi/MidiOutputPort.h"
+#include "midi/MidiSetupController.h"
 #include "midi/OutputBackpressure.h"
 #include "midi/jack/JackBackend.h"
 #include "midi/jack/JackClient.h"
@@ -21,6 +27,7 @@
 #include "support/EventLoop.h"
 #include "support/JackReceiver.h"
 #include "support/JackServer.h"
+#include "support/RecordingBackend.h"
 
 using namespace kelmar;
 using namespace std::chrono_literals;
@@ -140,6 +147,47 @@ TEST_F(JackStallTest, AServerThatAnswersLateIsListedOnceItDoes)
     EXPECT_EQ(catalogue.notice(), "");
     EXPECT_TRUE(contains(jack.outputNames(), receiver->inputPort()));
     EXPECT_NE(jack.openOutput(receiver->inputPort()).device, nullptr);
+}
+
+// The loaded setup dialog lists the ports of a server that answers late,
+// keeps the chosen entries by name although their positions move, and Ok
+// opens what the lists show. (The recorder stands in for a second backend.)
+TEST_F(JackStallTest, TheSetupDialogListsALateServersPortsAndKeepsWhatWasChosen)
+{
+    MidiDeviceCatalogue catalogue;
+    catalogue.addBackend(std::make_unique<JackBackend>("Kelmar"));
+    auto recorder = std::make_unique<test::RecordingBackend>(std::vector<std::string>{"Recorder A"},
+                                                             std::vector<std::string>{"Keyboard A"});
+    test::RecordingBackend& other = *recorder;
+    catalogue.addBackend(std::move(recorder));
+    MidiOutputPort out{catalogue};
+    MidiInputPort in{catalogue};
+    MidiMessageLayer layer{out, in};
+    MidiSetupController setup{layer, nullptr};
+    setup.setFailurePresenter([](const QString&) {});
+
+    suspend();
+    MidiSetupForm& form = setup.load();
+    auto* outputs = form.findChild<QComboBox*>("ComboMidiOut");
+    auto* inputs = form.findChild<QComboBox*>("ComboMidiIn");
+    EXPECT_EQ(outputs->count(), 2); // the default output and the recorder
+    EXPECT_EQ(outputs->currentText(), "Recorder A");
+    EXPECT_EQ(inputs->currentText(), "Keyboard A");
+    EXPECT_TRUE(outputs->toolTip().contains("does not answer")) << outputs->toolTip().toStdString();
+
+    resume();
+    ASSERT_TRUE(test::waitUntil(
+        [&] { return outputs->findText(QString::fromStdString(receiver->inputPort())) > 0; }, 10000));
+    EXPECT_GT(inputs->findText(QString::fromStdString(receiver->outputPort())), -1);
+    EXPECT_EQ(outputs->currentText(), "Recorder A");
+    EXPECT_EQ(inputs->currentText(), "Keyboard A");
+    EXPECT_EQ(outputs->toolTip(), "");
+    EXPECT_EQ(out.DeviceName(), "Recorder A"); // the port's number follows its open device
+
+    other.opened.clear();
+    form.findChild<QPushButton*>("CmdOk")->click();
+    EXPECT_EQ(other.opened, (std::vector<std::string>{"Recorder A"}));
+    EXPECT_EQ(other.openInputName, "Keyboard A");
 }
 
 TEST_F(JackStallTest, AConnectionTheServerMakesTooLateIsUndone)
