@@ -38,6 +38,7 @@ int main(int argc, char* argv[])
     }
     // Never let libjack start a server of its own: only use one that runs.
     qputenv("JACK_NO_START_SERVER", "1");
+    kelmar::ProgramEnd end;
     // First, so that reaching the JACK server overlaps setting up the display.
     const auto catalogue = kelmar::MidiDeviceCatalogue::createSystem();
     const QtMessageHandler defaultHandler = qInstallMessageHandler(endOnFatal);
@@ -69,7 +70,7 @@ int main(int argc, char* argv[])
 
     window.load();
     if (ended)
-        return 0;
+        return end.leaving(0);
     window.show();
-    return QApplication::exec();
+    return end.leaving(QApplication::exec());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -49,6 +50,14 @@ public:
     virtual std::vector<std::string> inputNames() = 0;
     virtual OpenResult<MidiOutputDevice> openOutput(const std::string& name) = 0;
     virtual OpenResult<MidiInputDevice> openInput(const std::string& name, MidiInputQueue& queue) = 0;
+
+    // A short sentence for the user while the backend cannot list all its
+    // devices (a server that does not answer); empty otherwise.
+    virtual std::string notice() const { return {}; }
+    // `changed` is called, on any thread, when the device lists or the
+    // notice have changed by themselves (a server that answered late).
+    // Null stops that; once this returns, the old one is no longer called.
+    virtual void setListsChanged(std::function<void()> changed) { (void)changed; }
 };
 
 } // namespace kelmar

@@ -2,6 +2,7 @@
 
 #include "midi/alsa/AlsaBackend.h"
 #include "midi/jack/JackBackend.h"
+#include "midi/jack/JackControl.h"
 #include "midi/synth/FluidSynthBackend.h"
 
 namespace kelmar {
@@ -23,6 +24,7 @@ std::unique_ptr<MidiDeviceCatalogue> MidiDeviceCatalogue::createSystem()
 
 void MidiDeviceCatalogue::addBackend(std::unique_ptr<MidiBackend> backend)
 {
+    backend->setListsChanged([this] { Q_EMIT listsChanged(); });
     backends_.push_back(std::move(backend));
 }
 
@@ -48,6 +50,26 @@ std::vector<MidiDeviceEntry> MidiDeviceCatalogue::inputs() const
         for (auto& name : backend->inputNames())
             list.push_back({backend.get(), std::move(name)});
     return list;
+}
+
+} // namespace kelmar
+
+namespace kelmar {
+
+std::string MidiDeviceCatalogue::notice() const
+{
+    std::string text;
+    for (const auto& backend : backends_) {
+        const std::string said = backend->notice();
+        if (!said.empty())
+            text += (text.empty() ? "" : " ") + said;
+    }
+    return text;
+}
+
+bool MidiDeviceCatalogue::threadsLeftRunning() noexcept
+{
+    return JackControl::anyLeftRunning();
 }
 
 } // namespace kelmar

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QObject>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,8 +18,11 @@ struct MidiDeviceEntry {
 
 // Every MIDI backend the program can reach, in list order, plus the default
 // output (the mapper, device -1) that stands in front of the list.
-class MidiDeviceCatalogue {
+class MidiDeviceCatalogue : public QObject {
+    Q_OBJECT
+
 public:
+
     // The catalogue of this system: the built-in synthesizer (also the
     // default output), JACK and the ALSA sequencer, each only if it works.
     // The JACK client starts opening at once, in the background.
@@ -32,6 +37,20 @@ public:
     std::vector<MidiDeviceEntry> inputs() const;
     const MidiDeviceEntry& mapper() const { return mapper_; }
     const std::string& mapperLabel() const { return mapperLabel_; }
+    // What the backends have to say about devices they cannot list yet, one
+    // sentence each; empty when all is well.
+    std::string notice() const;
+
+    // True while a backend's thread that the program left to itself (held
+    // up by a server that does not answer) still runs: the process then
+    // ends without its exit handlers, which that thread may hold up.
+    static bool threadsLeftRunning() noexcept;
+
+Q_SIGNALS:
+    // The lists or the notice have changed by themselves (a server answered
+    // late). Raised on a backend's thread; connections to objects of the
+    // UI thread are queued.
+    void listsChanged();
 
 private:
     std::vector<std::unique_ptr<MidiBackend>> backends_;

@@ -23,6 +23,8 @@ public:
     ~MidiOutputPort();
     MidiOutputPort(const MidiOutputPort&) = delete;
     MidiOutputPort& operator=(const MidiOutputPort&) = delete;
+    // The devices this port lists and opens.
+    const MidiDeviceCatalogue& catalogue() const { return catalogue_; }
 
     void Command(int code);
 

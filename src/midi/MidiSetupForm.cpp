@@ -7,6 +7,9 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <algorithm>
+
+#include "midi/MidiDeviceCatalogue.h"
 #include "midi/MidiMessageLayer.h"
 
 namespace kelmar {
@@ -35,6 +38,7 @@ MidiSetupForm::MidiSetupForm(MidiMessageLayer& midi, FailurePresenter presentFai
 {
     buildLayout();
     load();
+    connect(&midi_.output().catalogue(), &MidiDeviceCatalogue::listsChanged, this, &MidiSetupForm::relist);
 }
 
 void MidiSetupForm::buildLayout()
@@ -102,6 +106,49 @@ void MidiSetupForm::load()
     comboMidiIn_->setCurrentIndex(0);
     midi_.input().setDeviceIndex(0);
     openInput(0);
+    showNotice();
+}
+
+void MidiSetupForm::relist()
+{
+    // The positions stay what the ports number: the ports list afresh too.
+    // Each port's DeviceIndex follows its open device to its new position.
+    auto refill = [](QComboBox* list, const std::vector<std::string>& names, const QString& fallback) {
+        const QString chosen = list->currentText();
+        list->clear();
+        for (const std::string& name : names)
+            list->addItem(QString::fromStdString(name));
+        if (list->count() == 0)
+            list->addItem(fallback);
+        list->setCurrentIndex(std::max(0, list->findText(chosen, Qt::MatchExactly)));
+    };
+    auto position = [](const std::vector<std::string>& names, const std::string& name) {
+        const auto found = std::find(names.begin(), names.end(), name);
+        return found == names.end() ? -1 : static_cast<int>(found - names.begin());
+    };
+
+    MidiOutputPort& out = midi_.output();
+    const int outIndex = out.DeviceIndex();
+    const std::vector<std::string> outputs = midi_.ListMidiOutDevices();
+    refill(comboMidiOut_, outputs, {});
+    const int openOut = position(outputs, out.OpenDeviceName());
+    out.setDeviceIndex(openOut >= 0 ? openOut - 1 : outIndex);
+
+    MidiInputPort& in = midi_.input();
+    const int inIndex = in.DeviceIndex();
+    const std::vector<std::string> inputs = midi_.ListMidiInDevices();
+    hasInputs_ = !inputs.empty();
+    refill(comboMidiIn_, inputs, NoInputText);
+    const int openIn = position(inputs, in.OpenDeviceName());
+    in.setDeviceIndex(openIn >= 0 ? openIn : inIndex);
+    showNotice();
+}
+
+void MidiSetupForm::showNotice()
+{
+    const QString notice = QString::fromStdString(midi_.output().catalogue().notice());
+    for (QComboBox* list : {comboMidiIn_, comboMidiOut_})
+        list->setToolTip(notice);
 }
 
 void MidiSetupForm::centreOnScreen()

@@ -17,7 +17,10 @@ class MidiMessageLayer;
 // chosen ones. Loading it (constructing) lists the devices afresh and opens
 // the defaults: the first real output (position 1) and the first input.
 // Ok opens the chosen pair (input first) and hides; Cancel closes it, and
-// its owner discards it so the next showing loads afresh.
+// its owner discards it so the next showing loads afresh. When the device
+// lists change by themselves (a JACK server that answered late), the loaded
+// dialog lists them afresh and keeps the chosen entries; what the backends
+// say about devices they cannot list yet is the lists' tool tip.
 class MidiSetupForm : public QDialog {
     Q_OBJECT
 
@@ -32,6 +35,10 @@ public:
 private:
     void buildLayout();
     void load();
+    // Lists the devices afresh as load() does, keeping the chosen entries
+    // by name; opens nothing.
+    void relist();
+    void showNotice();
     void centreOnScreen();
     void openInput(int position);
     void openOutput(int position);

@@ -524,6 +524,18 @@ bool JackServer::waitForPortGone(const std::string& port, std::chrono::milliseco
     return pollUntil([&] { return !portExists(port); }, limit);
 }
 
+void JackServer::suspend()
+{
+    if (running())
+        ::kill(pid_, SIGSTOP);
+}
+
+void JackServer::resume()
+{
+    if (running())
+        ::kill(pid_, SIGCONT);
+}
+
 bool JackServer::answers() const
 {
     const QuietJackErrors quiet;

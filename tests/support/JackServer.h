@@ -120,6 +120,12 @@ public:
     bool waitForPort(const std::string& port, std::chrono::milliseconds limit = std::chrono::seconds(5)) const;
     bool waitForPortGone(const std::string& port, std::chrono::milliseconds limit = std::chrono::seconds(5)) const;
 
+    // Stops the server's process where it stands (SIGSTOP), as a hung or
+    // overloaded server stands still, and lets it go on (SIGCONT). While it
+    // is suspended, every JACK request of any client waits for it.
+    void suspend();
+    void resume();
+
 private:
     // The one place each kind of server is started; the server's pid, or -1.
     pid_t spawnJackd(int log);

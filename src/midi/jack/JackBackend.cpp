@@ -8,40 +8,63 @@ namespace kelmar {
 
 namespace {
 
+// How long the backend's end waits for its client to close (and for what
+// is queued before that).
+constexpr auto ExitWait = std::chrono::milliseconds(500);
+
 std::string noServer(const std::string& device)
 {
     return "\"" + device + "\" cannot be opened: no JACK server is running.";
+}
+
+std::string noAnswer(const std::string& device)
+{
+    return "\"" + device + "\" cannot be opened: the JACK server does not answer.";
 }
 
 } // namespace
 
 JackBackend::JackBackend(std::string clientName)
     : clientName_(std::move(clientName))
+    , control_(JackControl::start())
 {
 }
 
-JackBackend::~JackBackend() = default;
+JackBackend::~JackBackend()
+{
+    control_->setOnCaughtUp(nullptr);
+    opening_.reset();
+    client_.reset(); // closes it on the control thread, unless a device still holds it
+    control_->finish(ExitWait);
+}
 
 void JackBackend::openInBackground()
 {
-    if (!client_ && !opening_.valid())
-        opening_ = std::async(std::launch::async, [name = clientName_] { return JackClient::open(name); });
+    if (client_ || opening_)
+        return;
+    opening_ = control_->ask([name = clientName_, control = control_] { return JackClient::open(name, control); });
+    openDeadline_ = JackControl::Clock::now() + OpenWait;
 }
 
 std::shared_ptr<JackClient> JackBackend::client()
 {
     // A client whose server has gone is closed and let go (open devices keep
     // the object until they close); a server that has come up since is
-    // tried afresh. An open under way is waited for; if it found no server,
-    // the next call tries again.
-    if (opening_.valid())
-        return client_ = opening_.get();
+    // tried afresh. An open under way is waited for until its deadline; if
+    // it found no server, the next call tries again.
     if (client_ && !client_->alive()) {
         client_->closeIfGone();
         client_.reset();
     }
-    if (!client_)
-        client_ = JackClient::open(clientName_);
+    if (!client_ && !opening_)
+        openInBackground();
+    if (opening_) {
+        auto opened = control_->await(*opening_, openDeadline_);
+        if (!opened)
+            return nullptr; // still opening: the server has not answered yet
+        opening_.reset();
+        client_ = std::move(*opened);
+    }
     return client_;
 }
 
@@ -61,7 +84,7 @@ OpenResult<MidiOutputDevice> JackBackend::openOutput(const std::string& name)
 {
     const auto jack = client();
     if (!jack)
-        return {nullptr, noServer(name)};
+        return {nullptr, opening_ ? noAnswer(name) : noServer(name)};
     if (auto error = jack->connectOutput(name); !error.empty())
         return {nullptr, std::move(error)};
     return {std::make_unique<JackOutputDevice>(jack), {}};
@@ -71,10 +94,23 @@ OpenResult<MidiInputDevice> JackBackend::openInput(const std::string& name, Midi
 {
     const auto jack = client();
     if (!jack)
-        return {nullptr, noServer(name)};
+        return {nullptr, opening_ ? noAnswer(name) : noServer(name)};
     if (auto error = jack->connectInput(name, queue); !error.empty())
         return {nullptr, std::move(error)};
     return {std::make_unique<JackInputDevice>(jack), {}};
+}
+
+std::string JackBackend::notice() const
+{
+    if (!control_->heldUp())
+        return {};
+    return client_ ? "The JACK server does not answer."
+                   : "The JACK server does not answer; its MIDI ports are listed once it does.";
+}
+
+void JackBackend::setListsChanged(std::function<void()> changed)
+{
+    control_->setOnCaughtUp(std::move(changed));
 }
 
 } // namespace kelmar

@@ -1,11 +1,12 @@
 #pragma once
 
-#include <future>
+#include <chrono>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "midi/MidiBackend.h"
+#include "midi/jack/JackControl.h"
 
 namespace kelmar {
 
@@ -14,12 +15,25 @@ class JackClient;
 // MIDI through a JACK server (or PipeWire's JACK library): one client with
 // one MIDI output port and one MIDI input port. The devices are the other
 // clients' MIDI ports by full name; opening one connects our port to it.
+//
+// Whatever waits for the server's answer runs on the backend's JackControl
+// thread; the caller waits for it at most OpenWait (opening the client,
+// counted from when the open started) or JackClient::RequestWait
+// (connecting). A server that does not answer in time leaves the JACK lists
+// empty and a notice up; once it answers, the lists change (see
+// MidiBackend::setListsChanged).
 class JackBackend : public MidiBackend {
 public:
-    explicit JackBackend(std::string clientName = "Kelmar");
-    ~JackBackend() override; // waits for an open still under way
+    static constexpr std::chrono::milliseconds OpenWait{1000};
 
-    // Starts opening the client on a thread of its own, so that waiting for
+    explicit JackBackend(std::string clientName = "Kelmar");
+    // Closes the client on the control thread, waiting for that only
+    // briefly; a control thread held up by the server is left to itself.
+    ~JackBackend() override;
+    JackBackend(const JackBackend&) = delete;
+    JackBackend& operator=(const JackBackend&) = delete;
+
+    // Starts opening the client on the control thread, so that waiting for
     // the server's answer (tens of milliseconds) overlaps the caller's own
     // start; the first listing or open takes the result.
     void openInBackground();
@@ -28,14 +42,20 @@ public:
     std::vector<std::string> inputNames() override;
     OpenResult<MidiOutputDevice> openOutput(const std::string& name) override;
     OpenResult<MidiInputDevice> openInput(const std::string& name, MidiInputQueue& queue) override;
+    std::string notice() const override;
+    void setListsChanged(std::function<void()> changed) override;
 
 private:
-    // The client, opened on first use; null while no server answers.
+    // The client; null while no server answers, or none answered in time.
     std::shared_ptr<JackClient> client();
 
+    using Opening = JackControl::Reply<std::shared_ptr<JackClient>>;
+
     std::string clientName_;
+    std::shared_ptr<JackControl> control_;
     std::shared_ptr<JackClient> client_;
-    std::future<std::shared_ptr<JackClient>> opening_; // declared last: joined first
+    std::shared_ptr<Opening> opening_; // an open under way
+    JackControl::Clock::time_point openDeadline_;
 };
 
 } // namespace kelmar

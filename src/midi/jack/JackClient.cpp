@@ -6,10 +6,12 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <limits>
 #include <string_view>
 #include <thread>
 
 #include "midi/MidiInputQueue.h"
+#include "midi/OutputBackpressure.h"
 #include "midi/PortError.h"
 
 namespace kelmar {
@@ -19,21 +21,20 @@ namespace {
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
-// How long a full output ring may stay full before a message is dropped,
-// how long closing waits for queued messages to go out, how long closing
-// the input waits for a callback still using its queue, and how long
-// opening waits for a new connection to carry data. All are bounds for a
-// server that stopped running our client; a working one needs far less.
-constexpr auto SendWait = 2s;
-constexpr auto DrainWait = 2s;
-constexpr auto ReleaseWait = 2s;
-constexpr auto ConnectWait = 2s;
+// How long closing waits for queued messages to go out while the server
+// runs our cycles, and how long closing the input waits for a callback
+// still using its queue (callbacks never block, so this is only a bound).
+constexpr auto DrainWait = 500ms;
+constexpr auto ReleaseWait = 100ms;
 
-// Checks `done` every `step` until it holds or `limit` has passed.
+const char* const NoAnswer = "The JACK server does not answer.";
+// activateAndConnect's answer when the server would not activate the client.
+constexpr int NotActivated = std::numeric_limits<int>::min();
+
+// Checks `done` every `step` until it holds or `deadline` has passed.
 template <typename Done>
-bool waitUntil(Done done, Clock::duration limit, Clock::duration step)
+bool waitUntil(Done done, Clock::time_point deadline, Clock::duration step)
 {
-    const auto deadline = Clock::now() + limit;
     while (!done()) {
         if (Clock::now() >= deadline)
             return false;
@@ -49,28 +50,43 @@ std::string quoted(const std::string& name)
 
 } // namespace
 
-std::shared_ptr<JackClient> JackClient::open(const std::string& name)
+std::shared_ptr<JackClient> JackClient::open(const std::string& name, std::shared_ptr<JackControl> control)
 {
+    const bool ownControl = !control;
+    if (ownControl)
+        control = JackControl::start();
     jack_status_t status{};
     jack_client_t* handle = jack_client_open(name.c_str(), JackNoStartServer, &status);
-    if (!handle)
-        return nullptr;
-    jack_port_t* out = jack_port_register(handle, "midi_out", JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0);
-    jack_port_t* in = jack_port_register(handle, "midi_in", JACK_DEFAULT_MIDI_TYPE, JackPortIsInput, 0);
+    jack_port_t* out = handle ? jack_port_register(handle, "midi_out", JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0)
+                              : nullptr;
+    jack_port_t* in = handle ? jack_port_register(handle, "midi_in", JACK_DEFAULT_MIDI_TYPE, JackPortIsInput, 0)
+                             : nullptr;
     if (!out || !in) {
-        jack_client_close(handle);
+        if (handle)
+            jack_client_close(handle);
+        if (ownControl)
+            control->finish(CloseWait);
         return nullptr;
     }
-    auto client = std::make_shared<JackClient>(Key{}, handle, out, in);
+    // The last owner may let go on any thread; closing talks to the server,
+    // so it runs on the control thread.
+    auto close = [control, ownControl](JackClient* client) {
+        control->post([client] { delete client; });
+        if (ownControl)
+            control->finish(CloseWait);
+    };
+    std::shared_ptr<JackClient> client(new JackClient(Key{}, handle, out, in, control), close);
     if (!client->setCallbacks())
         return nullptr;
     return client;
 }
 
-JackClient::JackClient(Key, jack_client_t* handle, jack_port_t* outPort, jack_port_t* inPort)
+JackClient::JackClient(Key, jack_client_t* handle, jack_port_t* outPort, jack_port_t* inPort,
+                       std::shared_ptr<JackControl> control)
     : handle_(handle)
     , outPort_(outPort)
     , inPort_(inPort)
+    , control_(std::move(control))
     , outputLink_(outPort)
     , inputLink_(inPort)
 {
@@ -80,53 +96,107 @@ JackClient::~JackClient()
 {
     // Also after the server has gone: closing frees the client's resources
     // and stops its threads, so no callback runs after this.
-    if (handle_)
-        jack_client_close(handle_);
+    if (jack_client_t* handle = handle_.exchange(nullptr))
+        jack_client_close(handle);
 }
 
 void JackClient::closeIfGone()
 {
-    if (alive() || !handle_)
+    if (alive() || !handle_.load())
         return;
-    jack_client_close(handle_);
-    handle_ = nullptr;
+    control_->post([self = shared_from_this()] {
+        if (jack_client_t* handle = self->handle_.exchange(nullptr))
+            jack_client_close(handle);
+    });
 }
 
 // JACK takes callbacks only before the client is first activated.
 bool JackClient::setCallbacks()
 {
-    const bool callbacksSet = jack_set_process_callback(handle_, &JackClient::onProcess, this) == 0
-        && jack_set_port_registration_callback(handle_, &JackClient::onPortRegistration, this) == 0
-        && jack_set_port_connect_callback(handle_, &JackClient::onPortConnect, this) == 0;
+    jack_client_t* handle = handle_.load();
+    const bool callbacksSet = jack_set_process_callback(handle, &JackClient::onProcess, this) == 0
+        && jack_set_port_registration_callback(handle, &JackClient::onPortRegistration, this) == 0
+        && jack_set_port_connect_callback(handle, &JackClient::onPortConnect, this) == 0;
     if (!callbacksSet)
         return false;
-    jack_on_info_shutdown(handle_, &JackClient::onShutdown, this);
+    jack_on_info_shutdown(handle, &JackClient::onShutdown, this);
     // JACK2 calls only the callback above when both are set; PipeWire's
     // JACK (0.3.65) calls only this one.
-    jack_on_shutdown(handle_, [](void* self) { onShutdown(JackFailure, "", self); }, this);
+    jack_on_shutdown(handle, [](void* self) { onShutdown(JackFailure, "", self); }, this);
     alive_.store(true);
     return true;
 }
 
+bool JackClient::runningCycles() const noexcept
+{
+    return alive() && active() && !backpressure::stalled(lastCycle_.load());
+}
+
 // Once active the client stays so: deactivating would also stop the
 // notifications that tell a lost peer from our own disconnections.
-std::string JackClient::ensureActive()
+int JackClient::activateAndConnect(const std::string& from, const std::string& to)
 {
-    if (!active_ && jack_activate(handle_) != 0)
+    jack_client_t* handle = handle_.load();
+    if (!handle)
+        return NotActivated;
+    if (!active_.load()) {
+        lastCycle_.store(backpressure::now()); // counts as running until its cycles are due
+        if (jack_activate(handle) != 0)
+            return NotActivated;
+        active_.store(true);
+    }
+    return jack_connect(handle, from.c_str(), to.c_str());
+}
+
+std::string JackClient::requestConnect(JackPeerLink& link, const std::string& from, const std::string& to,
+                                       std::string failure, Clock::time_point deadline)
+{
+    const std::optional<int> result = control_->call(
+        [self = shared_from_this(), from, to] { return self->activateAndConnect(from, to); }, deadline,
+        // Made after we gave up: undone, and not taken for the loss of a later link.
+        [self = shared_from_this(), &link, from, to](int late) {
+            jack_client_t* handle = self->handle_.load();
+            if (!handle || late != 0)
+                return;
+            link.expectDisconnect();
+            if (jack_disconnect(handle, from.c_str(), to.c_str()) != 0)
+                link.disconnectFailed();
+        });
+    if (!result)
+        return NoAnswer;
+    if (*result == NotActivated)
         return "The JACK server would not run this program's MIDI ports.";
-    active_ = true;
+    if (*result != 0 && *result != EEXIST)
+        return failure;
     return {};
+}
+
+void JackClient::requestDisconnect(JackPeerLink& link, const std::string& from, const std::string& to)
+{
+    if (!unwatch(link))
+        return;
+    auto reply = control_->ask([self = shared_from_this(), &link, from, to] {
+        jack_client_t* handle = self->handle_.load();
+        const bool done = handle && jack_disconnect(handle, from.c_str(), to.c_str()) == 0;
+        if (!done)
+            link.disconnectFailed();
+        return done;
+    });
+    // Waited for briefly, so that a peer sees the link gone when closing
+    // returns; not at all from a server that runs no cycles.
+    control_->await(*reply, runningCycles() ? Clock::now() + CloseWait : Clock::now());
 }
 
 std::vector<std::string> JackClient::peerPorts(unsigned long direction) const
 {
     std::vector<std::string> names;
-    if (!alive())
+    jack_client_t* handle = handle_.load();
+    if (!alive() || !handle)
         return names;
-    const char** ports = jack_get_ports(handle_, nullptr, JACK_DEFAULT_MIDI_TYPE, direction);
+    const char** ports = jack_get_ports(handle, nullptr, JACK_DEFAULT_MIDI_TYPE, direction);
     if (!ports)
         return names;
-    const std::string own = std::string(jack_get_client_name(handle_)) + ":";
+    const std::string own = std::string(jack_get_client_name(handle)) + ":";
     for (const char** port = ports; *port; ++port) {
         if (!std::string_view(*port).starts_with(own))
             names.emplace_back(*port);
@@ -137,8 +207,9 @@ std::vector<std::string> JackClient::peerPorts(unsigned long direction) const
 
 jack_port_t* JackClient::findPeer(const std::string& name, unsigned long direction) const
 {
-    jack_port_t* port = jack_port_by_name(handle_, name.c_str());
-    if (!port || jack_port_is_mine(handle_, port))
+    jack_client_t* handle = handle_.load();
+    jack_port_t* port = handle ? jack_port_by_name(handle, name.c_str()) : nullptr;
+    if (!port || jack_port_is_mine(handle, port))
         return nullptr;
     const char* type = jack_port_type(port);
     const bool midi = type && std::strcmp(type, JACK_DEFAULT_MIDI_TYPE) == 0;
@@ -155,16 +226,16 @@ std::string JackClient::connectOutput(const std::string& peer)
     jack_port_t* port = findPeer(peer, JackPortIsInput);
     if (!port)
         return "There is no JACK MIDI input port named " + quoted(peer) + ".";
-    if (auto error = ensureActive(); !error.empty())
-        return error;
+    const auto deadline = Clock::now() + RequestWait;
     outputLink_.watch(port);
-    const int result = jack_connect(handle_, jack_port_name(outPort_), peer.c_str());
-    if (result != 0 && result != EEXIST) {
+    if (auto error = requestConnect(outputLink_, jack_port_name(outPort_), peer,
+                                     "JACK could not connect to " + quoted(peer) + ".", deadline);
+        !error.empty()) {
         outputLink_.unwatch(false);
-        return "JACK could not connect to " + quoted(peer) + ".";
+        return error;
     }
     outputPeer_ = peer;
-    waitUntilLive(outPort_, peer);
+    waitUntilLive(outPort_, peer, deadline);
     return {};
 }
 
@@ -174,10 +245,11 @@ void JackClient::disconnectOutput()
         return;
     // Whatever was sent goes out first: wait until the process callback has
     // taken it all, then for a whole cycle more so the peer has read it.
-    if (waitUntil([this] { return outRing_.empty() || !alive(); }, DrainWait, 1ms))
-        waitForCycles(2);
-    if (unwatch(outputLink_) && jack_disconnect(handle_, jack_port_name(outPort_), outputPeer_.c_str()) != 0)
-        outputLink_.disconnectFailed();
+    // Only while the server runs our cycles, and only for so long.
+    const auto deadline = Clock::now() + DrainWait;
+    if (waitUntil([this] { return outRing_.empty() || !runningCycles(); }, deadline, 1ms) && runningCycles())
+        waitForCycles(2, deadline);
+    requestDisconnect(outputLink_, jack_port_name(outPort_), outputPeer_);
     outputPeer_.clear();
 }
 
@@ -188,9 +260,12 @@ bool JackClient::outputConnected() const noexcept
 
 void JackClient::send(const MidiBytes& message)
 {
-    if (!alive() || outRing_.push(message))
+    if (!alive())
         return;
-    waitUntil([&] { return !alive() || outRing_.push(message); }, SendWait, 1ms);
+    const bool queued = backpressure::queueOrDrop([&] { return !alive() || outRing_.push(message); },
+                                                  [this] { return lastCycle_.load(); });
+    if (!queued)
+        dropped_.fetch_add(1);
 }
 
 std::string JackClient::connectInput(const std::string& peer, MidiInputQueue& queue)
@@ -202,18 +277,18 @@ std::string JackClient::connectInput(const std::string& peer, MidiInputQueue& qu
     jack_port_t* port = findPeer(peer, JackPortIsOutput);
     if (!port)
         return "There is no JACK MIDI output port named " + quoted(peer) + ".";
-    if (auto error = ensureActive(); !error.empty())
-        return error;
+    const auto deadline = Clock::now() + RequestWait;
     inputLink_.watch(port);
     inputQueue_.store(&queue);
-    const int result = jack_connect(handle_, peer.c_str(), jack_port_name(inPort_));
-    if (result != 0 && result != EEXIST) {
+    if (auto error = requestConnect(inputLink_, peer, jack_port_name(inPort_),
+                                     "JACK could not connect " + quoted(peer) + " to this program.", deadline);
+        !error.empty()) {
         releaseInputQueue();
         inputLink_.unwatch(false);
-        return "JACK could not connect " + quoted(peer) + " to this program.";
+        return error;
     }
     inputPeer_ = peer;
-    waitUntilLive(inPort_, peer);
+    waitUntilLive(inPort_, peer, deadline);
     return {};
 }
 
@@ -222,8 +297,7 @@ void JackClient::disconnectInput()
     if (!inputLink_.watching())
         return;
     releaseInputQueue();
-    if (unwatch(inputLink_) && jack_disconnect(handle_, inputPeer_.c_str(), jack_port_name(inPort_)) != 0)
-        inputLink_.disconnectFailed();
+    requestDisconnect(inputLink_, inputPeer_, jack_port_name(inPort_));
     inputPeer_.clear();
 }
 
@@ -232,18 +306,18 @@ bool JackClient::inputConnected() const noexcept
     return alive() && inputLink_.watching() && !inputLink_.lost();
 }
 
-void JackClient::waitUntilLive(const jack_port_t* ours, const std::string& peer) const
+void JackClient::waitUntilLive(const jack_port_t* ours, const std::string& peer, Clock::time_point deadline) const
 {
     // A new connection joins the graph the server runs at the start of a
     // later cycle; what passes before that is lost. The connection state
     // clients read is that running graph.
-    waitUntil([&] { return !alive() || jack_port_connected_to(ours, peer.c_str()); }, ConnectWait, 1ms);
+    waitUntil([&] { return !alive() || jack_port_connected_to(ours, peer.c_str()); }, deadline, 1ms);
 }
 
-void JackClient::waitForCycles(std::uint64_t count) const
+void JackClient::waitForCycles(std::uint64_t count, Clock::time_point deadline) const
 {
     const std::uint64_t target = cycles_.load() + count;
-    waitUntil([&] { return cycles_.load() >= target || !alive(); }, DrainWait, 1ms);
+    waitUntil([&] { return cycles_.load() >= target || !runningCycles(); }, deadline, 1ms);
 }
 
 bool JackClient::unwatch(JackPeerLink& link) noexcept
@@ -269,12 +343,13 @@ void JackClient::withInputQueue(Use use) noexcept
 void JackClient::releaseInputQueue() noexcept
 {
     inputQueue_.store(nullptr);
-    waitUntil([this] { return inputQueueUsers_.load() == 0; }, ReleaseWait, 50us);
+    waitUntil([this] { return inputQueueUsers_.load() == 0; }, Clock::now() + ReleaseWait, 50us);
 }
 
 int JackClient::onProcess(jack_nframes_t frames, void* self) noexcept
 {
     auto* client = static_cast<JackClient*>(self);
+    client->lastCycle_.store(backpressure::now());
     client->writeOutput(frames);
     client->readInput(frames);
     client->cycles_.fetch_add(1);
@@ -338,7 +413,7 @@ void JackClient::onPortRegistration(jack_port_id_t port, int registered, void* s
     if (registered)
         return;
     auto* client = static_cast<JackClient*>(self);
-    jack_port_t* gone = jack_port_by_id(client->handle_, port);
+    jack_port_t* gone = jack_port_by_id(client->handle_.load(), port);
     client->outputLink_.noticeUnregister(gone);
     if (client->inputLink_.noticeUnregister(gone))
         client->noticeInputLost();
@@ -349,8 +424,9 @@ void JackClient::onPortConnect(jack_port_id_t a, jack_port_id_t b, int connected
     if (connected)
         return;
     auto* client = static_cast<JackClient*>(self);
-    jack_port_t* portA = jack_port_by_id(client->handle_, a);
-    jack_port_t* portB = jack_port_by_id(client->handle_, b);
+    jack_client_t* handle = client->handle_.load();
+    jack_port_t* portA = jack_port_by_id(handle, a);
+    jack_port_t* portB = jack_port_by_id(handle, b);
     client->outputLink_.noticeDisconnect(portA, portB);
     if (client->inputLink_.noticeDisconnect(portA, portB))
         client->noticeInputLost();

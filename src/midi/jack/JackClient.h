@@ -3,6 +3,7 @@
 #include <jack/jack.h>
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -10,6 +11,7 @@
 
 #include "midi/MidiMessage.h"
 #include "midi/SpscRing.h"
+#include "midi/jack/JackControl.h"
 #include "midi/jack/JackPeerLink.h"
 
 namespace kelmar {
@@ -21,12 +23,17 @@ class MidiInputQueue;
 // (wakes it every period) only from the first connection on: a program that
 // plays through the built-in synthesizer costs no CPU for its JACK MIDI ports.
 //
-// Threads: the opening thread calls the public methods; JACK's real-time
-// thread runs the process callback, which moves queued messages out through
-// the output port and pushes what the input port receives into the input
-// queue; JACK's notification thread notices lost peers and the server's end.
-// The threads share only the lock-free ring and atomics.
-class JackClient {
+// Threads: the owner's thread (the UI thread) calls the public methods;
+// whatever talks to the server (activating, connecting, disconnecting,
+// closing) runs on the JackControl thread, which the owner waits for only
+// up to a short deadline. Reads of the server's shared memory (port lists,
+// port lookups, connection states) never block and stay on the owner's
+// thread. JACK's real-time thread runs the process callback, which moves
+// queued messages out through the output port and pushes what the input
+// port receives into the input queue; JACK's notification thread notices
+// lost peers and the server's end. The threads share only the lock-free
+// ring and atomics.
+class JackClient : public std::enable_shared_from_this<JackClient> {
     struct Key {
         explicit Key() = default;
     };
@@ -39,12 +46,21 @@ public:
     static constexpr std::size_t MaxPeriodEvents = 1000;
     static constexpr std::size_t MaxPeriodBytes = 8192;
 
-    // Opens a client named `name` on a running server (never starts one),
-    // not yet active. Null when no server answers or the client cannot be
-    // set up.
-    static std::shared_ptr<JackClient> open(const std::string& name);
+    // How long the owner waits for the server to take a connection, and
+    // for it to take a disconnection or a close.
+    static constexpr std::chrono::milliseconds RequestWait{1000};
+    static constexpr std::chrono::milliseconds CloseWait{300};
 
-    JackClient(Key, jack_client_t* handle, jack_port_t* outPort, jack_port_t* inPort);
+    // Opens a client named `name` on a running server (never starts one),
+    // not yet active; blocks while the server does not answer, so it runs
+    // on `control`'s thread. Its later requests go through `control` (a
+    // control thread of its own when null). The client is closed on that
+    // thread once its last owner lets it go. Null when no server answers
+    // or the client cannot be set up.
+    static std::shared_ptr<JackClient> open(const std::string& name, std::shared_ptr<JackControl> control = nullptr);
+
+    JackClient(Key, jack_client_t* handle, jack_port_t* outPort, jack_port_t* inPort,
+               std::shared_ptr<JackControl> control);
     ~JackClient();
     JackClient(const JackClient&) = delete;
     JackClient& operator=(const JackClient&) = delete;
@@ -52,11 +68,16 @@ public:
     // False once the server has shut down or dropped this client.
     bool alive() const noexcept { return alive_.load(); }
     // True once the server runs the client, i.e. since the first connection.
-    bool active() const noexcept { return active_; }
-    // Releases a client whose server has gone. libjack keeps one connection
-    // to one server per process: a new client can reach a restarted server
-    // only after every client of the old one is closed. Devices may still
-    // hold this object; with the server gone they no longer use JACK.
+    bool active() const noexcept { return active_.load(); }
+    // True while the server runs the client's process cycles: it is active
+    // and its last cycle is no longer ago than backpressure::StallLimit. A
+    // server that has stopped running them (stopped, hung) is not waited for.
+    bool runningCycles() const noexcept;
+    // Releases a client whose server has gone (on the control thread, in
+    // order before any later open). libjack keeps one connection to one
+    // server per process: a new client can reach a restarted server only
+    // after every client of the old one is closed. Devices may still hold
+    // this object; with the server gone they no longer use JACK.
     void closeIfGone();
 
     // Full names of the other clients' MIDI ports that have `direction`
@@ -65,13 +86,19 @@ public:
     std::vector<std::string> peerPorts(unsigned long direction) const;
 
     // Connects our output port to `peer`. Empty on success, else why not.
+    // A connection the server makes only after RequestWait is undone.
     std::string connectOutput(const std::string& peer);
-    // Lets what was sent go out, then disconnects the output port.
+    // Lets what was sent go out while the server runs our cycles (for a
+    // bounded time), then disconnects the output port.
     void disconnectOutput();
     bool outputConnected() const noexcept;
-    // Queues one message for the next process cycle; waits briefly for room
-    // while the server is alive, returns at once when it is gone.
+    // Queues one message for the next process cycles. With the ring full,
+    // waits for room while the server runs our cycles and drops the message
+    // (and counts it) once it has stopped (see OutputBackpressure.h);
+    // returns at once when the server has gone.
     void send(const MidiBytes& message);
+    // Messages send() has dropped since the client opened.
+    std::uint64_t dropped() const noexcept { return dropped_.load(); }
 
     // Connects `peer` to our input port and pushes what it sends into `queue`.
     std::string connectInput(const std::string& peer, MidiInputQueue& queue);
@@ -80,13 +107,25 @@ public:
     bool inputConnected() const noexcept;
 
 private:
+    using Clock = std::chrono::steady_clock;
+
     bool setCallbacks();
-    // Has the server run the client from now on; empty on success, else why not.
-    std::string ensureActive();
+    // On the control thread: has the server run the client from now on,
+    // then connects `from` to `to`. jack_connect's answer: 0 (or EEXIST) on
+    // success; NotActivated when the server would not run the client.
+    int activateAndConnect(const std::string& from, const std::string& to);
+    // Asks the control thread to connect `from` to `to` for `link`, waiting
+    // until `deadline`; empty on success, else why not (`failure` when the
+    // server refused).
+    std::string requestConnect(JackPeerLink& link, const std::string& from, const std::string& to,
+                               std::string failure, Clock::time_point deadline);
+    // Asks the control thread to disconnect `from` from `to` (if the link
+    // still has a connection to remove); waits for it only briefly.
+    void requestDisconnect(JackPeerLink& link, const std::string& from, const std::string& to);
     jack_port_t* findPeer(const std::string& name, unsigned long direction) const;
     // Waits until the server runs the connection of `ours` to `peer`.
-    void waitUntilLive(const jack_port_t* ours, const std::string& peer) const;
-    void waitForCycles(std::uint64_t count) const;
+    void waitUntilLive(const jack_port_t* ours, const std::string& peer, Clock::time_point deadline) const;
+    void waitForCycles(std::uint64_t count, Clock::time_point deadline) const;
     // Stops watching `link`; true when its connection is still there to remove.
     bool unwatch(JackPeerLink& link) noexcept;
     void releaseInputQueue() noexcept;
@@ -103,12 +142,16 @@ private:
     static void onPortConnect(jack_port_id_t a, jack_port_id_t b, int connected, void* self) noexcept;
     void noticeInputLost() noexcept;
 
-    jack_client_t* handle_; // null once closed
+    std::atomic<jack_client_t*> handle_; // null once closed
     jack_port_t* const outPort_;
     jack_port_t* const inPort_;
+    const std::shared_ptr<JackControl> control_;
     std::atomic<bool> alive_{false};
-    bool active_ = false; // opening thread only
+    std::atomic<bool> active_{false}; // set on the control thread
     std::atomic<std::uint64_t> cycles_{0}; // process cycles completed
+    // When the last process cycle ran (backpressure::now()); from activation on.
+    std::atomic<std::int64_t> lastCycle_{0};
+    std::atomic<std::uint64_t> dropped_{0};
     SpscRing<MidiBytes, OutputCapacity> outRing_;
     JackPeerLink outputLink_;
     JackPeerLink inputLink_;

@@ -6,6 +6,7 @@ namespace kelmar {
 
 JackOutputDevice::JackOutputDevice(std::shared_ptr<JackClient> client)
     : client_(std::move(client))
+    , droppedBefore_(client_->dropped())
 {
 }
 
@@ -22,6 +23,11 @@ void JackOutputDevice::send(const MidiBytes& message)
 bool JackOutputDevice::isOpen() const
 {
     return client_->outputConnected();
+}
+
+std::uint64_t JackOutputDevice::dropped() const
+{
+    return client_->dropped() - droppedBefore_;
 }
 
 } // namespace kelmar

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 
 #include "midi/MidiBackend.h"
@@ -20,9 +21,11 @@ public:
 
     void send(const MidiBytes& message) override;
     bool isOpen() const override;
+    std::uint64_t dropped() const override;
 
 private:
     const std::shared_ptr<JackClient> client_;
+    const std::uint64_t droppedBefore_; // the client's count when this opened
 };
 
 } // namespace kelmar

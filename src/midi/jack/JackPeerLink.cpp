@@ -11,8 +11,13 @@ void JackPeerLink::watch(jack_port_t* peer) noexcept
 void JackPeerLink::unwatch(bool disconnecting) noexcept
 {
     if (disconnecting)
-        ownDisconnects_.fetch_add(1);
+        expectDisconnect();
     peer_.store(nullptr);
+}
+
+void JackPeerLink::expectDisconnect() noexcept
+{
+    ownDisconnects_.fetch_add(1);
 }
 
 void JackPeerLink::disconnectFailed() noexcept

@@ -9,7 +9,8 @@ namespace kelmar {
 // The connection between one of our ports and the peer port a device opened,
 // watched so that its loss is noticed: the peer port going away, or someone
 // disconnecting it. The notice methods run on JACK's notification thread and
-// touch atomics only; the rest runs on the thread that opens and closes.
+// touch atomics only; expectDisconnect() and disconnectFailed() may run on
+// the control thread; the rest runs on the thread that opens and closes.
 class JackPeerLink {
 public:
     explicit JackPeerLink(jack_port_t* own) noexcept : own_(own) {}
@@ -20,6 +21,9 @@ public:
     // we are about to make is not taken for a loss, even if the same peer is
     // watched again before that notice arrives.
     void unwatch(bool disconnecting) noexcept;
+    // We are about to disconnect our port (a connection made too late to be
+    // used): its notice is not taken for a loss.
+    void expectDisconnect() noexcept;
     // Our own disconnection did not happen after all.
     void disconnectFailed() noexcept;
 

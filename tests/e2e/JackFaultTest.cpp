@@ -1,0 +1,199 @@
+// The real program on a virtual X display with a JACK server that stands
+// still (SIGSTOP), as a hung or overloaded one does: before the program
+// starts, and while it plays through JACK. The window never waits for it,
+// leaving always works, and once the server goes on (SIGCONT) the program
+// plays again. (The dialog listing a late server's ports is tested in
+// JackStallTest: a server let go while the program's synthesizer was
+// opening its JACK audio client does not always take up its cycles again.)
+#include <gtest/gtest.h>
+
+#include <signal.h>
+
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <cstdlib>
+#include <optional>
+#include <thread>
+
+#include "support/EventLoop.h"
+#include "support/JackReceiver.h"
+#include "support/JackServer.h"
+#include "support/XDisplay.h"
+
+namespace kelmar::test {
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+// Places inside the setup dialog: the output list and the Ok button.
+constexpr QPoint OutputList{240, 46};
+constexpr QPoint OkButton{367, 32};
+
+std::chrono::milliseconds since(Clock::time_point start)
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start);
+}
+
+// The blue picture of area 0: the leftmost, then topmost, blue pixel's rectangle.
+std::optional<QRect> findArea0Picture(const QImage& screen)
+{
+    auto blue = [&](int x, int y) {
+        const QRgb pixel = screen.pixel(x, y);
+        return qRed(pixel) == 0 && qGreen(pixel) == 0 && qBlue(pixel) == 255;
+    };
+    for (int x = 0; x < screen.width(); ++x) {
+        for (int y = 0; y < screen.height(); ++y) {
+            if (!blue(x, y))
+                continue;
+            int right = x;
+            while (right + 1 < screen.width() && blue(right + 1, y))
+                ++right;
+            int bottom = y;
+            while (bottom + 1 < screen.height() && blue(x, bottom + 1))
+                ++bottom;
+            return QRect(QPoint(x, y), QPoint(right, bottom));
+        }
+    }
+    return std::nullopt;
+}
+
+bool hasSoundingNote(const std::vector<JackReceiver::Event>& events)
+{
+    for (const auto& event : events)
+        if (event.size() == 3 && (event[0] & 0xF0) == 0x90 && event[2] > 0)
+            return true;
+    return false;
+}
+
+class JackFaultTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(jack.running());
+        ASSERT_TRUE(display.running());
+        ASSERT_TRUE(listener.ok());
+        ::setenv("HOME", home.path().toLocal8Bit().constData(), 1);
+        ::setenv("XDG_CONFIG_HOME", (home.path() + "/.config").toLocal8Bit().constData(), 1);
+        ::setenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit().constData(), 1);
+        ::setenv("QT_QPA_PLATFORM", "xcb", 1);
+    }
+
+    // The server goes on before anything is stopped, so that every client closes.
+    void TearDown() override { resume(); }
+
+    void suspend()
+    {
+        // Only a server that runs its cycles steadily.
+        const std::uint64_t target = listener.cycles() + 20;
+        waitUntil([&] { return listener.cycles() >= target; });
+        jack.suspend();
+        suspended = true;
+        std::this_thread::sleep_for(400ms); // longer than a stalled output waits
+    }
+    void resume()
+    {
+        if (suspended)
+            jack.resume();
+        suspended = false;
+    }
+
+    void startProgram() { program = &jack.startPeer({KELMAR_PROGRAM}, {.captureOutput = false}); }
+
+    // Picks the listener as output in the setup dialog and presses Ok.
+    void chooseListener(unsigned long dialog)
+    {
+        const QPoint origin = display.geometry(dialog).topLeft();
+        display.click(origin + OutputList);
+        display.type("listener");
+        display.key("Return");
+        display.click(origin + OkButton);
+        ASSERT_TRUE(waitUntil([&] { return connectedToListener(); }, 10000))
+            << "Kelmar's output was not connected to the listener";
+        window = display.waitForWindow("Kelmar");
+        ASSERT_NE(window, 0u) << "the main window did not appear";
+    }
+
+    bool connectedToListener()
+    {
+        return runCommand("jack_lsp -c Kelmar:midi_out").find(listener.inputPort()) != std::string::npos;
+    }
+
+    bool ends(std::chrono::milliseconds limit)
+    {
+        return waitUntil([&] { return !program->running(); }, static_cast<int>(limit.count()));
+    }
+
+    JackServer jack;
+    XDisplay display;
+    JackReceiver listener{"listener"};
+    QTemporaryDir home;
+    QTemporaryDir runtime;
+    JackServer::Peer* program = nullptr;
+    unsigned long window = 0;
+    bool suspended = false;
+};
+
+TEST_F(JackFaultTest, StoppedServerBeforeTheStartStillGivesTheDialogAndSigtermEndsIt)
+{
+    suspend();
+    const auto start = Clock::now();
+    startProgram();
+    ASSERT_NE(display.waitForWindow("MIDI Setup"), 0u) << "the setup dialog did not appear";
+    EXPECT_LT(since(start), 3s);
+
+    const auto asked = Clock::now();
+    ::kill(program->pid(), SIGTERM);
+    EXPECT_TRUE(ends(5s)) << "the program did not end";
+    EXPECT_LT(since(asked), 2s);
+    EXPECT_EQ(program->exitCode(), 0);
+}
+
+TEST_F(JackFaultTest, StoppedServerWhilePlayingNeverHoldsUpTheWindowAndPlaysAgainAfterwards)
+{
+    startProgram();
+    const unsigned long dialog = display.waitForWindow("MIDI Setup");
+    ASSERT_NE(dialog, 0u) << "the setup dialog did not appear";
+    chooseListener(dialog);
+    ASSERT_FALSE(HasFatalFailure());
+    const std::optional<QRect> picture = findArea0Picture(display.screenshot());
+    ASSERT_TRUE(picture.has_value()) << "no blue performance picture on the screen";
+
+    // Forty right clicks: 81,920 messages, more than the output holds.
+    suspend();
+    for (int i = 0; i < 40; ++i)
+        display.click(picture->center(), 3);
+    // The window has handled them all once it opens Help > About.
+    display.focus(window);
+    display.key("alt+h");
+    display.key("a");
+    const unsigned long about = display.waitForWindow("About Kelmar...", 5s);
+    ASSERT_NE(about, 0u) << "the window did not answer";
+    display.focus(about);
+    display.key("Escape");
+
+    resume();
+    ASSERT_TRUE(listener.waitFor(1, 10s)) << "nothing queued went out after the server went on";
+    listener.clear();
+    display.moveTo(picture->topLeft() + QPoint(40, 40));
+    EXPECT_TRUE(waitUntil([&] { return hasSoundingNote(listener.received()); }, 20000))
+        << "playing did not reach the listener again";
+
+    // Leaving while the server stands still.
+    suspend();
+    const auto asked = Clock::now();
+    display.focus(window);
+    display.key("alt+f");
+    display.key("x");
+    EXPECT_TRUE(ends(5s)) << "the program did not end";
+    EXPECT_LT(since(asked), 2s);
+    EXPECT_EQ(program->exitCode(), 0);
+    // A server that goes on after losing connected clients takes tens of
+    // seconds to let them go; this one has served its purpose.
+    jack.crash();
+    suspended = false;
+}
+
+} // namespace
+} // namespace kelmar::test
