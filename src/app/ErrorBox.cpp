@@ -42,9 +42,10 @@ void ErrorBox::showNext()
     shown_ = waiting_.takeFirst();
     box_ = new QMessageBox(QMessageBox::Information, QString(), shown_, QMessageBox::Ok, parent_);
     box_->setAttribute(Qt::WA_DeleteOnClose);
-    // Modal like the boxes before it, but without an event loop of its own:
-    // the caller is long gone, and nothing waits for the box to close.
-    box_->setWindowModality(Qt::ApplicationModal);
+    // Without an event loop of its own (the caller is long gone and nothing
+    // waits for the box to close), and not modal: the music goes on while
+    // the box tells what happened.
+    box_->setWindowModality(Qt::NonModal);
     connect(box_, &QDialog::finished, this, [this] {
         box_ = nullptr;
         shown_.clear();

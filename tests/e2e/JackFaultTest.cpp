@@ -14,6 +14,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <optional>
+#include <sstream>
 #include <thread>
 
 #include "support/EventLoop.h"
@@ -135,6 +136,24 @@ protected:
     bool suspended = false;
 };
 
+// The newest message box of the program: a window with the program's name
+// as its title, larger than the helper windows Qt names the same way.
+unsigned long waitForMessageBox(XDisplay& display)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::istringstream ids(runCommand("xdotool search --onlyvisible --name '^kelmar$'"));
+        unsigned long newest = 0;
+        for (unsigned long id = 0; ids >> id;) {
+            if (id > newest && display.geometry(id).width() > 100)
+                newest = id;
+        }
+        if (newest != 0)
+            return newest;
+        std::this_thread::sleep_for(100ms);
+    }
+    return 0;
+}
+
 TEST_F(JackFaultTest, StoppedServerBeforeTheStartStillGivesTheDialogAndSigtermEndsIt)
 {
     suspend();
@@ -164,6 +183,9 @@ TEST_F(JackFaultTest, StoppedServerWhilePlayingNeverHoldsUpTheWindowAndPlaysAgai
     suspend();
     for (int i = 0; i < 40; ++i)
         display.click(picture->center(), 3);
+    // What had to be dropped is told once, in a box of its own.
+    const unsigned long report = waitForMessageBox(display);
+    ASSERT_NE(report, 0u) << "the dropped messages were not reported";
     // The window has handled them all once it opens Help > About.
     display.focus(window);
     display.key("alt+h");
@@ -176,7 +198,8 @@ TEST_F(JackFaultTest, StoppedServerWhilePlayingNeverHoldsUpTheWindowAndPlaysAgai
     resume();
     ASSERT_TRUE(listener.waitFor(1, 10s)) << "nothing queued went out after the server went on";
     listener.clear();
-    display.moveTo(picture->topLeft() + QPoint(40, 40));
+    // Below the report, which stays up over the top of the picture.
+    display.moveTo(picture->bottomRight() - QPoint(40, 4));
     EXPECT_TRUE(waitUntil([&] { return hasSoundingNote(listener.received()); }, 20000))
         << "playing did not reach the listener again";
 

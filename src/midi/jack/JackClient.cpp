@@ -86,6 +86,8 @@ JackClient::JackClient(Key, jack_client_t* handle, jack_port_t* outPort, jack_po
     : handle_(handle)
     , outPort_(outPort)
     , inPort_(inPort)
+    , outName_(jack_port_name(outPort))
+    , inName_(jack_port_name(inPort))
     , control_(std::move(control))
     , outputLink_(outPort)
     , inputLink_(inPort)
@@ -228,7 +230,7 @@ std::string JackClient::connectOutput(const std::string& peer)
         return "There is no JACK MIDI input port named " + quoted(peer) + ".";
     const auto deadline = Clock::now() + RequestWait;
     outputLink_.watch(port);
-    if (auto error = requestConnect(outputLink_, jack_port_name(outPort_), peer,
+    if (auto error = requestConnect(outputLink_, outName_, peer,
                                      "JACK could not connect to " + quoted(peer) + ".", deadline);
         !error.empty()) {
         outputLink_.unwatch(false);
@@ -249,7 +251,7 @@ void JackClient::disconnectOutput()
     const auto deadline = Clock::now() + DrainWait;
     if (waitUntil([this] { return outRing_.empty() || !runningCycles(); }, deadline, 1ms) && runningCycles())
         waitForCycles(2, deadline);
-    requestDisconnect(outputLink_, jack_port_name(outPort_), outputPeer_);
+    requestDisconnect(outputLink_, outName_, outputPeer_);
     outputPeer_.clear();
 }
 
@@ -280,7 +282,7 @@ std::string JackClient::connectInput(const std::string& peer, MidiInputQueue& qu
     const auto deadline = Clock::now() + RequestWait;
     inputLink_.watch(port);
     inputQueue_.store(&queue);
-    if (auto error = requestConnect(inputLink_, peer, jack_port_name(inPort_),
+    if (auto error = requestConnect(inputLink_, peer, inName_,
                                      "JACK could not connect " + quoted(peer) + " to this program.", deadline);
         !error.empty()) {
         releaseInputQueue();
@@ -297,7 +299,7 @@ void JackClient::disconnectInput()
     if (!inputLink_.watching())
         return;
     releaseInputQueue();
-    requestDisconnect(inputLink_, inputPeer_, jack_port_name(inPort_));
+    requestDisconnect(inputLink_, inputPeer_, inName_);
     inputPeer_.clear();
 }
 

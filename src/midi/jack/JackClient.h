@@ -145,6 +145,10 @@ private:
     std::atomic<jack_client_t*> handle_; // null once closed
     jack_port_t* const outPort_;
     jack_port_t* const inPort_;
+    // Their full names, kept: PipeWire frees the port objects with a client
+    // whose server has gone, while devices may still disconnect by name.
+    const std::string outName_;
+    const std::string inName_;
     const std::shared_ptr<JackControl> control_;
     std::atomic<bool> alive_{false};
     std::atomic<bool> active_{false}; // set on the control thread
