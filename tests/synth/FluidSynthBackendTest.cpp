@@ -1,9 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <numbers>
 #include <span>
@@ -255,15 +261,48 @@ TEST_F(FluidSynthBackendTest, OutputOutlivesTheBackend)
     EXPECT_TRUE(device->isOpen());
 }
 
-TEST_F(FluidSynthBackendTest, MissingSoundFontOpensSilently)
+TEST_F(FluidSynthBackendTest, OpenFailsWithTheReasonWhenTheSynthesizerCannotPlay)
 {
-    FluidSynthBackend missing(FluidSynthBackend::Audio::None, "/nonexistent/none.sf2");
-    auto result = missing.openOutput(FluidSynthBackend::DeviceLabel);
-    ASSERT_TRUE(result.device) << result.error;
-    result.device->send(program(Flute));
-    result.device->send(noteOn(MiddleC, 100));
-    EXPECT_LT(rms(renderSeconds(missing, 0.2)), Silent);
-    EXPECT_EQ(missing.audioDriver(), "");
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("kelmar-synth-test-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    const auto file = [&dir](const char* name, const std::string& content) {
+        std::ofstream(dir / name, std::ios::binary) << content;
+        return (dir / name).string();
+    };
+    const std::string fifo = (dir / "fifo.sf2").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    struct Case {
+        std::string soundFont;
+        std::string library;
+        std::string reason; // part of the error
+    };
+    const std::string real = FluidSynthEngine::defaultLibrary();
+    const std::vector<Case> cases = {
+        {"/nonexistent/none.sf2", real, "/nonexistent/none.sf2 is missing; install timgm6mb-soundfont"},
+        {file("text.sf2", "This is no soundfont, however long it is."), real, "is not a SoundFont 2 file"},
+        {file("short.sf2", "RIFF"), real, "is not a SoundFont 2 file"},
+        {fifo, real, "is not a SoundFont 2 file"}, // refused without waiting for a writer
+        {SmallSoundFont, "/nonexistent/libfluidsynth.so.3", "FluidSynth could not be loaded: /nonexistent/libfluidsynth.so.3"},
+        // Passes the quick check, fails to load: found on the engine's thread.
+        {file("broken.sf2", std::string("RIFF\x04\0\0\0sfbk", 12) + std::string(64, 'x')), real, "could not be loaded"},
+    };
+    for (const Case& c : cases) {
+        FluidSynthBackend backend(FluidSynthBackend::Audio::None, c.soundFont, c.library);
+        auto first = backend.openOutput(FluidSynthBackend::DeviceLabel);
+        std::vector<float> left(64), right(64);
+        backend.render(left, right); // waits for the whole start-up
+        // A failure found only after the open returned closes the output
+        // it gave; either way the next open says why.
+        if (first.device)
+            EXPECT_FALSE(first.device->isOpen()) << c.soundFont;
+        else
+            EXPECT_NE(first.error.find(c.reason), std::string::npos) << first.error;
+        const auto again = backend.openOutput(FluidSynthBackend::DeviceLabel);
+        EXPECT_FALSE(again.device) << c.soundFont << " " << c.library;
+        EXPECT_NE(again.error.find(c.reason), std::string::npos) << again.error;
+        EXPECT_LT(rms(Stereo{left, right}), Silent);
+    }
+    std::filesystem::remove_all(dir);
 }
 
 TEST_F(FluidSynthBackendTest, AudioDeviceModeOpensWhateverTheSystemHas)
@@ -445,6 +484,51 @@ TEST(FluidSynthEngineTest, DrumChannelPlaysTheStandardKitFromItsFirstNote)
     reference.send(drumNote);
     const Stereo expected = renderSeconds(reference, 0.3);
     EXPECT_NEAR(rms(audio), rms(expected), 0.01 * rms(expected)) << "another kit or instrument played";
+}
+
+TEST(FluidSynthEngineTest, DropsOnlyWhileTheEngineTakesNothingWithTheQueueFull)
+{
+    // The soundfont is a FIFO: FluidSynth's loaders wait in it for a writer,
+    // so the engine's start-up stops there with the queue filling up.
+    const std::filesystem::path fifo = std::filesystem::temp_directory_path() / ("kelmar-stall-" + std::to_string(::getpid()));
+    std::filesystem::remove(fifo);
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    FluidSynthEngine engine(fifo.string(), FluidSynthEngine::Output::RenderOnly);
+    // Opens and closes the FIFO as writer until the engine is ready: each
+    // waiting open then reads an empty file. Declared after the engine, so
+    // it lets the start-up go on before the engine is destroyed.
+    struct Release {
+        FluidSynthEngine& engine;
+        std::filesystem::path fifo;
+        void operator()() const
+        {
+            while (!engine.isReady()) {
+                if (const int fd = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK); fd >= 0)
+                    ::close(fd);
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            }
+        }
+        ~Release() { (*this)(); }
+    } release{engine, fifo};
+
+    int dropped = 0;
+    for (std::size_t i = 0; i < FluidSynthEngine::QueueCapacity + 3; ++i)
+        dropped += engine.send(pan(static_cast<int>(i % 128))) ? 0 : 1;
+    if (engine.isReady())
+        GTEST_SKIP() << "this FluidSynth did not wait in the FIFO";
+    EXPECT_EQ(dropped, 3) << "a full queue must keep what it holds and drop only what does not fit";
+
+    release();
+    engine.waitUntilPlayed(); // everything queued during the stall is played
+    EXPECT_NE(engine.failure().find("could not be loaded"), std::string::npos) << engine.failure();
+
+    // Taking again: a sender that finds the queue full waits instead of dropping.
+    dropped = 0;
+    for (std::size_t i = 0; i < 2 * FluidSynthEngine::QueueCapacity; ++i)
+        dropped += engine.send(pan(static_cast<int>(i % 128))) ? 0 : 1;
+    EXPECT_EQ(dropped, 0);
+    engine.waitUntilPlayed();
+    std::filesystem::remove(fifo);
 }
 
 TEST(FluidSynthEngineTest, ReportsAMissingSoundFont)

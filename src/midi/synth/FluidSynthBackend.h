@@ -1,28 +1,33 @@
 #pragma once
 
+#include <chrono>
 #include <memory>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "midi/MidiBackend.h"
+#include "midi/synth/FluidSynthEngine.h"
 
 namespace kelmar {
 
-class FluidSynthEngine;
 
 // The built-in General MIDI synthesizer: FluidSynth with the system's GM
 // soundfont. One engine serves every output opened on it (the default
-// output and the synthesizer itself); it starts with the first open (or
-// render) and runs until the backend and every opened output are gone.
-// It has no inputs.
+// output and the synthesizer itself); it starts in the background with the
+// backend (or, if the soundfont was missing then, with the first open or
+// render that finds it) and runs until the backend and every opened output
+// are gone. It has no inputs.
 //
-// The engine starts in the background, so the first open always succeeds
-// at once; what is sent meanwhile is played once it is up. Later opens are
-// refused if FluidSynth turned out to be unable to create a synthesizer
-// (the reason went to the terminal). Without the soundfont it stays
-// silent, without an audio driver it sounds only through render() and
-// audioDriver() is "".
+// An open is refused, with the reason, when the soundfont is missing or is
+// no soundfont (checked at once, from the file's first bytes), or when
+// FluidSynth cannot be loaded or cannot create a synthesizer. For the
+// latter the open waits for the engine at most StartWait; the rest of the
+// start-up (audio driver, soundfont) goes on in the background and what is
+// sent meanwhile is played once it is up. A failure found only after the
+// open returned makes the engine's outputs report themselves closed and
+// every later open refuse with the reason. Without an audio driver the
+// synthesizer sounds only through render() and audioDriver() is "".
 class FluidSynthBackend : public MidiBackend {
 public:
     // Device: play through the first audio driver that starts.
@@ -30,9 +35,20 @@ public:
     enum class Audio { Device, None };
 
     static constexpr const char* DeviceLabel = "Built-in synthesizer (FluidSynth)";
-    static std::string defaultSoundFont();
+    // Longest an open waits for FluidSynth to be loaded and to create the
+    // synthesizer (some 30 ms normally).
+    static constexpr std::chrono::milliseconds StartWait{250};
 
-    explicit FluidSynthBackend(Audio audio, std::string soundFont = defaultSoundFont());
+    // The system's GM soundfont, unless the environment's KELMAR_SOUNDFONT
+    // names another file (read once). That variable is a test and
+    // diagnosis knob: it lets tests make the soundfont missing or invalid.
+    static const std::string& defaultSoundFont();
+    // Why `file` cannot serve as the soundfont, readable; empty if it
+    // exists and starts like a SoundFont 2 file (RIFF form "sfbk").
+    static std::string soundFontProblem(const std::string& file);
+
+    explicit FluidSynthBackend(Audio audio, std::string soundFont = defaultSoundFont(),
+                               std::string library = FluidSynthEngine::defaultLibrary());
     ~FluidSynthBackend() override;
 
     std::vector<std::string> outputNames() override;
@@ -48,10 +64,16 @@ public:
     int sampleRate() const;
 
 private:
-    std::shared_ptr<FluidSynthEngine> engine();
+    // Starts the engine unless it runs; false (with the reason in `problem`,
+    // if given) when there is no usable soundfont.
+    bool start(std::string* problem = nullptr);
+    // The engine, started if need be; null (with the reason in `problem`,
+    // if given) when there is no usable soundfont or the engine has failed.
+    std::shared_ptr<FluidSynthEngine> engine(std::string* problem = nullptr);
 
     Audio audio_;
     std::string soundFont_;
+    std::string library_;
     std::shared_ptr<FluidSynthEngine> engine_;
 };
 

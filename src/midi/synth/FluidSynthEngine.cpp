@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <map>
 #include <mutex>
 #include <string_view>
 #include <utility>
@@ -62,38 +64,59 @@ struct FluidSynthLibrary {
     std::string error; // why it is not loaded
 };
 
-FluidSynthLibrary loadFluidSynthLibrary()
+FluidSynthLibrary loadFluidSynthLibrary(const std::string& file)
 {
     // Lazy binding, as when linked: only the functions used get resolved.
     FluidSynthLibrary result;
-    void* library = dlopen(FluidSynthLibraryName, RTLD_LAZY | RTLD_LOCAL);
+    void* library = dlopen(file.c_str(), RTLD_LAZY | RTLD_LOCAL);
     if (!library) {
-        result.error = dlerror();
+        const char* why = dlerror();
+        result.error = why ? why : file + " did not load";
         return result;
     }
-    result.api.library = library;
 #define KELMAR_LOOK_UP(name)                                                              \
     result.api.name = reinterpret_cast<decltype(result.api.name)>(dlsym(library, #name)); \
     if (!result.api.name) {                                                               \
-        result.error = std::string(FluidSynthLibraryName) + " lacks " #name;              \
+        dlclose(library);                                                                 \
+        result.error = file + " is not FluidSynth 2: it lacks " #name;                    \
         return result;                                                                    \
     }
     KELMAR_FLUIDSYNTH_FUNCTIONS(KELMAR_LOOK_UP)
 #undef KELMAR_LOOK_UP
+    result.api.library = library;
     result.loaded = true;
     return result;
 }
 
-// Loaded by the first engine that asks (the library then stays loaded);
-// never changed afterwards.
-const FluidSynthLibrary& fluidSynthLibrary()
+// The FluidSynth in use, set by the first library that loads.
+std::atomic<const FluidSynthApi*> fluidSynthInUse{nullptr};
+
+// Loads `file` the first time it is asked for (a loaded library then stays
+// loaded) and returns the outcome, never changed afterwards. The process
+// uses one FluidSynth: a second library file that loads is refused.
+const FluidSynthLibrary& fluidSynthLibrary(const std::string& file)
 {
-    static const FluidSynthLibrary library = loadFluidSynthLibrary();
+    static std::mutex mutex;
+    static std::map<std::string, FluidSynthLibrary> libraries; // nodes never move
+    const std::lock_guard lock(mutex);
+    auto [entry, added] = libraries.try_emplace(file);
+    FluidSynthLibrary& library = entry->second;
+    if (!added)
+        return library;
+    library = loadFluidSynthLibrary(file);
+    const FluidSynthApi* inUse = fluidSynthInUse.load(std::memory_order_acquire);
+    if (library.loaded && !inUse) {
+        fluidSynthInUse.store(&library.api, std::memory_order_release);
+    } else if (library.loaded && inUse->library != library.api.library) {
+        dlclose(library.api.library);
+        library = {};
+        library.error = "another FluidSynth library is already in use";
+    }
     return library;
 }
 
-// Only called on objects FluidSynth made, so the library is loaded.
-const FluidSynthApi& fluid() { return fluidSynthLibrary().api; }
+// Only called on objects FluidSynth made, so a library is loaded.
+const FluidSynthApi& fluid() { return *fluidSynthInUse.load(std::memory_order_acquire); }
 
 struct AudioDriver {
     const char* name;
@@ -115,6 +138,11 @@ constexpr std::array<AudioDriver, 4> AudioDrivers = {{
 // About 10 ms of output buffering at 48 kHz instead of FluidSynth's 16 x 64.
 constexpr int PeriodSize = 256;
 constexpr int Periods = 2;
+
+// While playing a batch, the engine's thread records its progress after
+// every so many messages, so that a sender finding the queue full waits
+// instead of dropping while a long batch plays.
+constexpr std::size_t ProgressEvery = 64;
 
 // Longest block rendered at once for render().
 constexpr std::size_t RenderChunk = 4096;
@@ -168,8 +196,18 @@ void FluidSynthEngine::FluidDeleter::operator()(fluid_settings_t* settings) cons
 void FluidSynthEngine::FluidDeleter::operator()(fluid_synth_t* synth) const { fluid().delete_fluid_synth(synth); }
 void FluidSynthEngine::FluidDeleter::operator()(fluid_audio_driver_t* driver) const { fluid().delete_fluid_audio_driver(driver); }
 
-FluidSynthEngine::FluidSynthEngine(std::string soundFont, Output output)
+const std::string& FluidSynthEngine::defaultLibrary()
+{
+    static const std::string library = [] {
+        const char* file = std::getenv("KELMAR_FLUIDSYNTH_LIBRARY");
+        return std::string(file && *file ? file : FluidSynthLibraryName);
+    }();
+    return library;
+}
+
+FluidSynthEngine::FluidSynthEngine(std::string soundFont, Output output, std::string library)
     : soundFont_(std::move(soundFont))
+    , library_(std::move(library))
 {
     queue_.reserve(64);
     thread_ = std::thread([this, output] { run(output); });
@@ -190,20 +228,27 @@ FluidSynthEngine::~FluidSynthEngine()
 
 // The engine's thread: sets FluidSynth up with its messages caught, so that
 // failed attempts stay quiet, then plays what is sent until the engine goes.
+// Each finished step of the start-up counts as a take for the senders'
+// backpressure: what is sent while it goes on is kept, not dropped.
 void FluidSynthEngine::run(Output output)
 {
     pthread_setname_np(pthread_self(), "kelmar-synth");
-    if (const FluidSynthLibrary& library = fluidSynthLibrary(); !library.loaded) {
-        noteProblem("FluidSynth could not be loaded: " + library.error);
+    if (const FluidSynthLibrary& library = fluidSynthLibrary(library_); !library.loaded) {
+        noteFailure("FluidSynth could not be loaded: " + library.error + ".");
         synthFailed_.store(true, std::memory_order_release);
+        markStarted();
         markReady();
         playQueued();
         return;
     }
+    noteProgress();
     setLogFunction(&logToEngine, this);
-    if (createSynth()) {
+    const bool created = createSynth();
+    markStarted();
+    if (created) {
         if (output == Output::Driver)
             startAudioDriver();
+        noteProgress();
         loadSoundFont();
     }
     setLogFunction(&logToStandardError, nullptr);
@@ -235,7 +280,7 @@ bool FluidSynthEngine::createSynth()
     if (synth_)
         return true;
     const std::string why = takeLogged();
-    noteProblem("FluidSynth could not create a synthesizer" + (why.empty() ? "." : ": " + why));
+    noteFailure("FluidSynth could not create a synthesizer" + (why.empty() ? "." : ": " + why));
     synthFailed_.store(true, std::memory_order_release);
     return false;
 }
@@ -244,6 +289,7 @@ void FluidSynthEngine::startAudioDriver()
 {
     std::string reasons;
     for (std::size_t i = 0; i < AudioDrivers.size(); ++i) {
+        noteProgress();
         takeLogged();
         if (tryAudioDriver(i)) {
             driverIndex_.store(static_cast<int>(i), std::memory_order_release);
@@ -278,7 +324,7 @@ void FluidSynthEngine::loadSoundFont()
     takeLogged();
     if (fluid().fluid_synth_sfload(synth_.get(), soundFont_.c_str(), 0) == FLUID_FAILED) {
         const std::string why = takeLogged();
-        noteProblem("The soundfont " + soundFont_ + " could not be loaded" + (why.empty() ? "." : ": " + why));
+        noteFailure("The soundfont " + soundFont_ + " could not be loaded" + (why.empty() ? "." : ": " + why));
         return;
     }
     for (int channel = 0; channel < 16; ++channel) {
@@ -289,8 +335,25 @@ void FluidSynthEngine::loadSoundFont()
     soundFontLoaded_.store(true, std::memory_order_release);
 }
 
+void FluidSynthEngine::markStarted()
+{
+    noteProgress();
+    {
+        const std::lock_guard lock(readyMutex_);
+        started_.store(true, std::memory_order_release);
+    }
+    readyChanged_.notify_all();
+}
+
+bool FluidSynthEngine::waitUntilStarted(std::chrono::milliseconds bound) const
+{
+    std::unique_lock lock(readyMutex_);
+    return readyChanged_.wait_for(lock, bound, [this] { return started_.load(std::memory_order_acquire); });
+}
+
 void FluidSynthEngine::markReady()
 {
+    noteProgress();
     {
         const std::lock_guard lock(readyMutex_);
         ready_.store(true, std::memory_order_release);
@@ -306,6 +369,7 @@ void FluidSynthEngine::waitUntilReady() const
 
 // Plays queued messages in batches: the queue is swapped for an empty
 // vector that keeps its capacity, so senders wait at most for the swap.
+// Each swap counts as a take for the senders' backpressure.
 void FluidSynthEngine::playQueued()
 {
     std::vector<MidiBytes> batch;
@@ -321,9 +385,13 @@ void FluidSynthEngine::playQueued()
             if (queue_.empty())
                 return; // stopping, and everything sent has been played
             batch.swap(queue_);
+            noteProgress();
         }
-        for (const MidiBytes& message : batch)
-            play(message);
+        for (std::size_t i = 0; i < batch.size(); ++i) {
+            play(batch[i]);
+            if (i % ProgressEvery == ProgressEvery - 1)
+                noteProgress(); // a long batch is still a take
+        }
     }
 }
 
@@ -334,16 +402,23 @@ void FluidSynthEngine::waitUntilPlayed() const
     playedChanged_.wait(lock, [this, sent] { return played_ >= sent; });
 }
 
-void FluidSynthEngine::send(const MidiBytes& message)
+bool FluidSynthEngine::send(const MidiBytes& message)
 {
     if (synthFailed_.load(std::memory_order_acquire))
-        return;
-    {
+        return true; // nothing will play it; failure() tells why
+    const auto tryPush = [this, &message] {
         const std::lock_guard lock(queueMutex_);
+        if (queue_.size() >= QueueCapacity)
+            return false;
         queue_.push_back(message);
         ++sent_;
-    }
+        return true;
+    };
+    const auto lastTaken = [this] { return lastTaken_.load(std::memory_order_relaxed); };
+    if (!backpressure::queueOrDrop(tryPush, lastTaken))
+        return false;
     queueChanged_.notify_one();
+    return true;
 }
 
 // On the engine's thread.
@@ -530,6 +605,22 @@ std::string FluidSynthEngine::lastError() const
 {
     const std::lock_guard lock(errorMutex_);
     return lastError_;
+}
+
+std::string FluidSynthEngine::failure() const
+{
+    const std::lock_guard lock(errorMutex_);
+    return failure_;
+}
+
+void FluidSynthEngine::noteFailure(std::string problem)
+{
+    {
+        const std::lock_guard lock(errorMutex_);
+        failure_ = problem;
+    }
+    failed_.store(true, std::memory_order_release);
+    noteProblem(std::move(problem));
 }
 
 void FluidSynthEngine::noteProblem(std::string problem)

@@ -5,6 +5,7 @@
 #include <array>
 #include <atomic>
 #include <bitset>
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <memory>
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "midi/MidiMessage.h"
+#include "midi/OutputBackpressure.h"
 
 namespace kelmar {
 
@@ -22,13 +24,15 @@ namespace kelmar {
 // driver, run by a thread of its own. Creating the engine is cheap: that
 // thread loads FluidSynth, creates the synthesizer, starts the audio driver
 // and loads the soundfont, so neither a large soundfont nor FluidSynth's
-// set-up holds up the window. send() queues messages; the engine's thread
-// plays them in the order sent, those sent during the start-up as soon as
-// it has finished. Samples are read when a programme first needs them (the
-// drum kit's when the drum channel first plays), on the engine's thread,
-// so a programme change never blocks the sender. A soundfont that cannot
-// be loaded leaves the engine silent, and no audio driver leaves it playing
-// only through render(); neither throws or blocks. Safe to use from any
+// set-up holds up the window. send() queues messages (at most
+// QueueCapacity; see OutputBackpressure.h for what happens past that); the
+// engine's thread plays them in the order sent, those sent during the
+// start-up as soon as it has finished. Samples are read when a programme
+// first needs them (the drum kit's when the drum channel first plays), on
+// the engine's thread, so a programme change never blocks the sender. A
+// missing FluidSynth or a soundfont that cannot be loaded leaves the engine
+// silent with failure() saying why; no audio driver leaves it playing only
+// through render(); none of these throws or blocks. Safe to use from any
 // thread while audio runs; render() from one thread at a time.
 class FluidSynthEngine {
 public:
@@ -44,8 +48,17 @@ public:
     // How long the output must stay silent, with no key or pedal held and
     // no message played, before the synthesizer stops being run.
     static constexpr int QuietFrames = SampleRate; // one second
+    // Messages that may wait for the engine's thread: 32 all-notes-off
+    // sweeps of 2,048 messages each.
+    static constexpr std::size_t QueueCapacity = 65536;
 
-    FluidSynthEngine(std::string soundFont, Output output);
+    // The FluidSynth library file to load: libfluidsynth.so.3, unless the
+    // environment's KELMAR_FLUIDSYNTH_LIBRARY names another (read once).
+    // That variable is a test and diagnosis knob: it lets tests make
+    // FluidSynth fail to load.
+    static const std::string& defaultLibrary();
+
+    FluidSynthEngine(std::string soundFont, Output output, std::string library = defaultLibrary());
     ~FluidSynthEngine(); // plays what was sent before it returns
     FluidSynthEngine(const FluidSynthEngine&) = delete;
     FluidSynthEngine& operator=(const FluidSynthEngine&) = delete;
@@ -55,8 +68,11 @@ public:
     bool hasSynth() const { return !synthFailed_.load(std::memory_order_acquire); }
 
     // Queues one short message for the engine's thread; system messages are
-    // ignored. Never waits for FluidSynth.
-    void send(const MidiBytes& message);
+    // ignored. Never waits for FluidSynth; with the queue full it waits
+    // while the engine's thread keeps taking messages (or making progress
+    // with its start-up) and returns false, the message dropped, once that
+    // thread has done neither for backpressure::StallLimit.
+    bool send(const MidiBytes& message);
 
     // Waits for the start-up and for every message sent before the call to
     // be played, then renders stereo audio into both spans (as many frames
@@ -68,6 +84,14 @@ public:
     // (or found missing).
     bool isReady() const { return ready_.load(std::memory_order_acquire); }
     void waitUntilReady() const;
+    // Waits at most `bound` until FluidSynth has been loaded and has created
+    // the synthesizer, or failed to; true if that is known by then.
+    bool waitUntilStarted(std::chrono::milliseconds bound) const;
+    // Why the engine cannot play (FluidSynth missing or unable to create a
+    // synthesizer, or the soundfont not loaded), readable; empty while no
+    // such failure is known.
+    std::string failure() const;
+    bool hasFailed() const { return failed_.load(std::memory_order_acquire); }
     // Waits until every message sent before the call has been played.
     void waitUntilPlayed() const;
 
@@ -120,9 +144,13 @@ private:
     void selectDrumKitBefore(const MidiBytes& message);
     void renderBlock(int frames, float* left, float* right);
     void noteProblem(std::string problem);
+    void noteFailure(std::string problem);
+    void markStarted();
+    void noteProgress() { lastTaken_.store(backpressure::now(), std::memory_order_relaxed); }
     std::string takeLogged();
 
     std::string soundFont_;
+    std::string library_;
     std::unique_ptr<fluid_settings_t, FluidDeleter> settings_;
     std::unique_ptr<fluid_synth_t, FluidDeleter> synth_;
     std::unique_ptr<fluid_audio_driver_t, FluidDeleter> driver_;
@@ -138,12 +166,17 @@ private:
     std::uint64_t sent_ = 0;
     std::uint64_t played_ = 0;
     bool stopping_ = false;
+    // When the engine's thread last took messages from the queue or
+    // finished a step of its start-up (backpressure::now()).
+    std::atomic<std::int64_t> lastTaken_{backpressure::now()};
 
     mutable std::mutex readyMutex_;
     mutable std::condition_variable readyChanged_;
     std::atomic<bool> ready_{false};
+    std::atomic<bool> started_{false}; // synthesizer created, or failed to be
     std::atomic<bool> soundFontLoaded_{false};
     std::atomic<bool> synthFailed_{false};
+    std::atomic<bool> failed_{false}; // failure_ is set
 
     // Between the engine's thread and whichever thread renders: a count of
     // messages played and whether any key or pedal is held.
@@ -161,6 +194,7 @@ private:
     mutable std::mutex errorMutex_;
     std::string logged_;
     std::string lastError_;
+    std::string failure_;
 
     // Declared last: it uses everything above and is joined first.
     std::thread thread_;
