@@ -44,12 +44,19 @@ std::string DisplayCheck::problem(int argc, char** argv)
     const std::string display = environment("DISPLAY");
     if (display.empty())
         return "kelmar: no display to show the window on (DISPLAY is not set); start Kelmar on a graphical desktop.";
-    xcb_connection_t* connection = xcb_connect(display.c_str(), nullptr);
-    const bool reached = xcb_connection_has_error(connection) == 0;
-    xcb_disconnect(connection);
-    if (reached)
+    release();
+    connection_ = xcb_connect(display.c_str(), nullptr);
+    if (xcb_connection_has_error(connection_) == 0)
         return {};
+    release();
     return "kelmar: cannot open the display \"" + display + "\" (no X server answers there); start Kelmar on a graphical desktop.";
+}
+
+void DisplayCheck::release()
+{
+    if (connection_)
+        xcb_disconnect(connection_);
+    connection_ = nullptr;
 }
 
 } // namespace kelmar

@@ -32,7 +32,8 @@ int main(int argc, char* argv[])
 {
     // Before any JACK or FluidSynth work starts: without a display there
     // is nothing to do, and nothing must be left half-open.
-    if (const std::string problem = kelmar::DisplayCheck::problem(argc, argv); !problem.empty()) {
+    kelmar::DisplayCheck display;
+    if (const std::string problem = display.problem(argc, argv); !problem.empty()) {
         std::fprintf(stderr, "%s\n", problem.c_str());
         return EXIT_FAILURE;
     }
@@ -44,6 +45,7 @@ int main(int argc, char* argv[])
     const QtMessageHandler defaultHandler = qInstallMessageHandler(endOnFatal);
     QApplication app(argc, argv);
     qInstallMessageHandler(defaultHandler);
+    display.release();
     QApplication::setApplicationName("kelmar");
     // PNG: Qt reads it without plugins (the SVG icon is for the desktop).
     QApplication::setWindowIcon(QIcon(":/kelmar/kelmar.png"));

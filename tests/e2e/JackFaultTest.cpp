@@ -102,6 +102,18 @@ protected:
 
     void startProgram() { program = &jack.startPeer({KELMAR_PROGRAM}, {.captureOutput = false}); }
 
+    // Waits for the setup dialog; says what the program is doing if it does not come.
+    unsigned long waitForSetupDialog()
+    {
+        const unsigned long dialog = display.waitForWindow("MIDI Setup");
+        EXPECT_NE(dialog, 0u) << "the setup dialog did not appear; the program "
+                              << (program->running() ? "runs" : "has ended, exit code " + std::to_string(program->exitCode()))
+                              << "; its threads:\n"
+                              << runCommand("gdb -p " + std::to_string(program->pid())
+                                            + " -batch -ex 'thread apply all bt' 2>/dev/null | grep -E '^(Thread|#)'");
+        return dialog;
+    }
+
     // Picks the listener as output in the setup dialog and presses Ok.
     void chooseListener(unsigned long dialog)
     {
@@ -159,7 +171,7 @@ TEST_F(JackFaultTest, StoppedServerBeforeTheStartStillGivesTheDialogAndSigtermEn
     suspend();
     const auto start = Clock::now();
     startProgram();
-    ASSERT_NE(display.waitForWindow("MIDI Setup"), 0u) << "the setup dialog did not appear";
+    ASSERT_NE(waitForSetupDialog(), 0u);
     EXPECT_LT(since(start), 3s);
 
     const auto asked = Clock::now();
@@ -172,8 +184,8 @@ TEST_F(JackFaultTest, StoppedServerBeforeTheStartStillGivesTheDialogAndSigtermEn
 TEST_F(JackFaultTest, StoppedServerWhilePlayingNeverHoldsUpTheWindowAndPlaysAgainAfterwards)
 {
     startProgram();
-    const unsigned long dialog = display.waitForWindow("MIDI Setup");
-    ASSERT_NE(dialog, 0u) << "the setup dialog did not appear";
+    const unsigned long dialog = waitForSetupDialog();
+    ASSERT_NE(dialog, 0u);
     chooseListener(dialog);
     ASSERT_FALSE(HasFatalFailure());
     const std::optional<QRect> picture = findArea0Picture(display.screenshot());
