@@ -2,10 +2,7 @@
 
 #include <QSocketNotifier>
 
-#include "midi/MidiDeviceCatalogue.h"
-
 #include <csignal>
-#include <cstdio>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -63,32 +60,6 @@ void TerminationSignals::onReadable()
     while (::read(pipeEnds[0], buffer, sizeof buffer) > 0) {
     }
     Q_EMIT terminationRequested();
-}
-
-int ProgramEnd::leaving(int status)
-{
-    status_ = status;
-    watchdog_ = std::thread([this, status] {
-        std::unique_lock lock(mutex_);
-        if (!finished_.wait_for(lock, TeardownLimit, [this] { return done_; }))
-            ::_exit(status);
-    });
-    return status;
-}
-
-ProgramEnd::~ProgramEnd()
-{
-    {
-        std::lock_guard lock(mutex_);
-        done_ = true;
-    }
-    finished_.notify_all();
-    if (watchdog_.joinable())
-        watchdog_.join();
-    if (!MidiDeviceCatalogue::threadsLeftRunning())
-        return;
-    std::fflush(nullptr);
-    ::_exit(status_);
 }
 
 } // namespace kelmar

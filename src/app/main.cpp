@@ -6,6 +6,7 @@
 #include "app/DisplayCheck.h"
 #include "app/ErrorBox.h"
 #include "app/MainWindow.h"
+#include "app/ProgramEnd.h"
 #include "app/TerminationSignals.h"
 #include "midi/MidiDeviceCatalogue.h"
 #include "midi/MidiInputPort.h"

@@ -19,6 +19,7 @@
 #include "support/JackMidiDump.h"
 #include "support/JackReceiver.h"
 #include "support/JackServer.h"
+#include "support/ProgramOnScreen.h"
 #include "support/XDisplay.h"
 
 namespace kelmar::test {
@@ -34,34 +35,6 @@ constexpr QPoint Area0Picture{157, 103};
 constexpr QPoint ChannelRightArrow{82, 39};
 constexpr QPoint ChannelLeftArrow{22, 39};
 constexpr QPoint PatchList{351, 36};
-// Places inside the setup dialog: the output list and the Ok button.
-constexpr QPoint OutputList{240, 46};
-constexpr QPoint OkButton{367, 32};
-
-bool isPictureBlue(QRgb pixel)
-{
-    return qRed(pixel) == 0 && qGreen(pixel) == 0 && qBlue(pixel) == 255;
-}
-
-// The blue rectangle that holds the leftmost, then topmost, blue pixel on
-// the screen: area 0's picture.
-std::optional<QRect> findArea0Picture(const QImage& screen)
-{
-    for (int x = 0; x < screen.width(); ++x) {
-        for (int y = 0; y < screen.height(); ++y) {
-            if (!isPictureBlue(screen.pixel(x, y)))
-                continue;
-            int right = x;
-            while (right + 1 < screen.width() && isPictureBlue(screen.pixel(right + 1, y)))
-                ++right;
-            int bottom = y;
-            while (bottom + 1 < screen.height() && isPictureBlue(screen.pixel(x, bottom + 1)))
-                ++bottom;
-            return QRect(QPoint(x, y), QPoint(right, bottom));
-        }
-    }
-    return std::nullopt;
-}
 
 // What a pointer position over a picture of this size plays with pair 1
 // (pitch from the height, top highest; velocity from the width).
@@ -109,11 +82,7 @@ protected:
     {
         const unsigned long dialog = display.waitForWindow("MIDI Setup");
         ASSERT_NE(dialog, 0u) << "the setup dialog did not appear";
-        const QPoint origin = display.geometry(dialog).topLeft();
-        display.click(origin + OutputList);
-        display.type("listener");
-        display.key("Return");
-        display.click(origin + OkButton);
+        chooseOutputInSetupDialog(display, dialog, "listener");
         ASSERT_TRUE(waitUntil([&] { return connectedToListener(); }, 10000))
             << "Kelmar's output was not connected to the chosen port";
         window = display.waitForWindow("Kelmar");

@@ -20,6 +20,7 @@
 #include "support/EventLoop.h"
 #include "support/JackReceiver.h"
 #include "support/JackServer.h"
+#include "support/ProgramOnScreen.h"
 #include "support/XDisplay.h"
 
 namespace kelmar::test {
@@ -28,36 +29,9 @@ namespace {
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
-// Places inside the setup dialog: the output list and the Ok button.
-constexpr QPoint OutputList{240, 46};
-constexpr QPoint OkButton{367, 32};
-
 std::chrono::milliseconds since(Clock::time_point start)
 {
     return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start);
-}
-
-// The blue picture of area 0: the leftmost, then topmost, blue pixel's rectangle.
-std::optional<QRect> findArea0Picture(const QImage& screen)
-{
-    auto blue = [&](int x, int y) {
-        const QRgb pixel = screen.pixel(x, y);
-        return qRed(pixel) == 0 && qGreen(pixel) == 0 && qBlue(pixel) == 255;
-    };
-    for (int x = 0; x < screen.width(); ++x) {
-        for (int y = 0; y < screen.height(); ++y) {
-            if (!blue(x, y))
-                continue;
-            int right = x;
-            while (right + 1 < screen.width() && blue(right + 1, y))
-                ++right;
-            int bottom = y;
-            while (bottom + 1 < screen.height() && blue(x, bottom + 1))
-                ++bottom;
-            return QRect(QPoint(x, y), QPoint(right, bottom));
-        }
-    }
-    return std::nullopt;
 }
 
 bool hasSoundingNote(const std::vector<JackReceiver::Event>& events)
@@ -117,11 +91,7 @@ protected:
     // Picks the listener as output in the setup dialog and presses Ok.
     void chooseListener(unsigned long dialog)
     {
-        const QPoint origin = display.geometry(dialog).topLeft();
-        display.click(origin + OutputList);
-        display.type("listener");
-        display.key("Return");
-        display.click(origin + OkButton);
+        chooseOutputInSetupDialog(display, dialog, "listener");
         ASSERT_TRUE(waitUntil([&] { return connectedToListener(); }, 10000))
             << "Kelmar's output was not connected to the listener";
         window = display.waitForWindow("Kelmar");
