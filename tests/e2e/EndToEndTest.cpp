@@ -73,15 +73,15 @@ protected:
         ::setenv("QT_QPA_PLATFORM", "xcb", 1); // the program shows itself on the X display
         dump = &jack.startPeer({"jack_midi_dump", "dump"}, {.captureOutput = true});
         ASSERT_TRUE(jack.waitForPort("dump:input"));
-        program = &jack.startPeer({KELMAR_PROGRAM}, {.captureOutput = false});
+        program = &startProgram(jack);
     }
 
     // Answers the setup dialog: picks the receiver as output with the
     // pointer and the keyboard, then presses Ok.
     void chooseListenerInSetupDialog()
     {
-        const unsigned long dialog = display.waitForWindow("MIDI Setup");
-        ASSERT_NE(dialog, 0u) << "the setup dialog did not appear";
+        const unsigned long dialog = waitForSetupDialog(display, *program);
+        ASSERT_NE(dialog, 0u);
         chooseOutputInSetupDialog(display, dialog, "listener");
         ASSERT_TRUE(waitUntil([&] { return connectedToListener(); }, 10000))
             << "Kelmar's output was not connected to the chosen port";

@@ -74,19 +74,9 @@ protected:
         suspended = false;
     }
 
-    void startProgram() { program = &jack.startPeer({KELMAR_PROGRAM}, {.captureOutput = false}); }
+    void startProgram() { program = &kelmar::test::startProgram(jack); }
 
-    // Waits for the setup dialog; says what the program is doing if it does not come.
-    unsigned long waitForSetupDialog()
-    {
-        const unsigned long dialog = display.waitForWindow("MIDI Setup");
-        EXPECT_NE(dialog, 0u) << "the setup dialog did not appear; the program "
-                              << (program->running() ? "runs" : "has ended, exit code " + std::to_string(program->exitCode()))
-                              << "; its threads:\n"
-                              << runCommand("gdb -p " + std::to_string(program->pid())
-                                            + " -batch -ex 'thread apply all bt' 2>/dev/null | grep -E '^(Thread|#)'");
-        return dialog;
-    }
+    unsigned long waitForSetupDialog() { return kelmar::test::waitForSetupDialog(display, *program); }
 
     // Picks the listener as output in the setup dialog and presses Ok.
     void chooseListener(unsigned long dialog)

@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/file.h>
+#include <sys/mman.h>
 #include <sys/prctl.h>
 #include <sys/sem.h>
 #include <sys/wait.h>
@@ -113,6 +114,15 @@ int openServerLog()
 {
     const char* path = std::getenv("KELMAR_JACKD_LOG");
     return path && *path ? ::open(path, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644) : -1;
+}
+
+// Appends what a non-blocking pipe holds now.
+void readAvailable(int fd, std::string& text)
+{
+    std::array<char, 4096> chunk{};
+    ssize_t n = 0;
+    while (fd >= 0 && (n = ::read(fd, chunk.data(), chunk.size())) > 0)
+        text.append(chunk.data(), static_cast<std::size_t>(n));
 }
 
 bool exited(pid_t pid, int* exitCode = nullptr)
@@ -342,7 +352,11 @@ JackServer::Peer::Peer(const std::vector<std::string>& argv, PeerOptions options
         return;
     if (options.captureOutput && ::pipe2(output.data(), O_CLOEXEC) != 0)
         output = {-1, -1};
-    pid_ = spawn(argv, {.input = input[0], .output = output[1]});
+    // stderr goes to an unnamed file: a pipe nobody reads could fill and
+    // hold the program up.
+    if (options.captureErrors)
+        errorsFd_ = ::memfd_create("peer-stderr", MFD_CLOEXEC);
+    pid_ = spawn(argv, {.input = input[0], .output = output[1], .errors = errorsFd_});
     for (const int childEnd : {input[0], output[1]})
         if (childEnd >= 0)
             ::close(childEnd);
@@ -355,8 +369,9 @@ JackServer::Peer::Peer(const std::vector<std::string>& argv, PeerOptions options
 JackServer::Peer::~Peer()
 {
     stop();
-    if (outputFd_ >= 0)
-        ::close(outputFd_);
+    for (const int fd : {outputFd_, errorsFd_})
+        if (fd >= 0)
+            ::close(fd);
 }
 
 bool JackServer::Peer::running()
@@ -394,11 +409,18 @@ void JackServer::Peer::reap(int signal)
 
 const std::string& JackServer::Peer::output()
 {
+    readAvailable(outputFd_, output_);
+    return output_;
+}
+
+const std::string& JackServer::Peer::errors()
+{
+    errors_.clear();
     std::array<char, 4096> chunk{};
     ssize_t n = 0;
-    while (outputFd_ >= 0 && (n = ::read(outputFd_, chunk.data(), chunk.size())) > 0)
-        output_.append(chunk.data(), static_cast<std::size_t>(n));
-    return output_;
+    while (errorsFd_ >= 0 && (n = ::pread(errorsFd_, chunk.data(), chunk.size(), static_cast<off_t>(errors_.size()))) > 0)
+        errors_.append(chunk.data(), static_cast<std::size_t>(n));
+    return errors_;
 }
 
 JackServer::JackServer()

@@ -11,8 +11,10 @@ namespace kelmar::test {
 
 // How JackServer runs an external client program.
 struct PeerOptions {
-    // Keep what it writes to stdout (else it is discarded, as stderr always is).
+    // Keep what it writes to stdout (else it is discarded).
     bool captureOutput = false;
+    // Keep what it writes to stderr, for saying why it failed (else discarded).
+    bool captureErrors = false;
     // It ends cleanly when its input ends (fluidsynth's shell), not on
     // SIGINT (JACK's example clients). Its stdin stays open until stopped.
     bool endsWithInput = false;
@@ -74,8 +76,9 @@ public:
         // Asks it to end as it ends cleanly (closing its JACK client), and
         // kills it if it has not after a bounded wait.
         void stop();
-        // Everything it has written to stdout so far.
+        // Everything it has written to stdout (stderr) so far.
         const std::string& output();
+        const std::string& errors();
 
     private:
         void reap(int signal);
@@ -86,7 +89,9 @@ public:
         int exitCode_ = -1;
         int inputFd_ = -1;
         int outputFd_ = -1;
+        int errorsFd_ = -1;
         std::string output_;
+        std::string errors_;
     };
 
     // Starts the server and waits until it answers; see running().

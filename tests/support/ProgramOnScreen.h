@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QImage>
 #include <QPoint>
 #include <QRect>
@@ -12,6 +14,33 @@
 namespace kelmar::test {
 
 // Helpers for tests that drive the real program on an X display.
+
+// Starts the program as a client of the test's server, keeping its stderr.
+inline JackServer::Peer& startProgram(JackServer& jack)
+{
+    return jack.startPeer({KELMAR_PROGRAM}, {.captureErrors = true});
+}
+
+// What the program is doing, for a test that waited for it in vain: whether
+// it still runs, its threads' stacks, and what it wrote to stderr.
+inline std::string describeProgram(JackServer::Peer& program)
+{
+    std::string text = program.running() ? "the program runs; its threads:\n"
+                                         : "the program has ended, exit code " + std::to_string(program.exitCode());
+    if (program.running())
+        text += runCommand("gdb -p " + std::to_string(program.pid())
+                           + " -batch -ex 'thread apply all bt' 2>/dev/null | grep -E '^(Thread|#)'");
+    return text + "\nits stderr:\n" + program.errors();
+}
+
+// The setup dialog's window once it shows; 0 (and a failure saying what the
+// program is doing) if it does not.
+inline unsigned long waitForSetupDialog(XDisplay& display, JackServer::Peer& program)
+{
+    const unsigned long dialog = display.waitForWindow("MIDI Setup");
+    EXPECT_NE(dialog, 0u) << "the setup dialog did not appear; " << describeProgram(program);
+    return dialog;
+}
 
 // Answers the real program's setup dialog as a person would: opens the
 // output list with the pointer, types the start of a device's name, takes

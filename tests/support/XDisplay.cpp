@@ -50,8 +50,11 @@ XDisplay::XDisplay()
 {
     const int number = freeDisplayNumber();
     name_ = std::string(":").append(std::to_string(number));
+    // -noreset: an X server resets whenever its last client leaves, and a
+    // program connecting during the reset is refused. Every xdotool call is
+    // such a client; a desktop's session keeps its server from resetting.
     server_ = std::make_unique<JackServer::Peer>(
-        std::vector<std::string>{"Xvfb", name_, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"}, PeerOptions{});
+        std::vector<std::string>{"Xvfb", name_, "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"}, PeerOptions{});
     for (int i = 0; i < 200 && !socketExists(number); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(25));
     ::setenv("DISPLAY", name_.c_str(), 1);
