@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "app/MainWindow.h"
-#include "performance/PerformanceAreas.h"
-#include "performance/PerformancePicture.h"
+#include "performance/widgets/PerformanceAreas.h"
+#include "performance/widgets/PerformancePicture.h"
 #include "support/RecordingMidiRig.h"
 
 namespace kelmar {

@@ -4,9 +4,9 @@
 #include <QComboBox>
 #include <QLabel>
 
-#include "app/ControlArray.h"
-#include "app/Twips.h"
-#include "app/WindowFonts.h"
+#include "ui/ControlArray.h"
+#include "ui/Twips.h"
+#include "ui/WindowFonts.h"
 
 namespace kelmar {
 

@@ -5,22 +5,15 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "app/ControlArray.h"
-#include "app/Twips.h"
-#include "app/ValueBox.h"
-#include "app/WindowFonts.h"
+#include "ui/ControlArray.h"
+#include "ui/Place.h"
+#include "ui/Twips.h"
+#include "ui/ValueBox.h"
+#include "ui/WindowFonts.h"
 
 namespace kelmar {
 
 namespace {
-
-template <typename T>
-T* place(T* widget, const char* name, const TwipRect& where)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(Twips::toPixels(where));
-    return widget;
-}
 
 QLabel* caption(QWidget* frame, const char* text)
 {

@@ -8,17 +8,18 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "app/ClassicFrame.h"
-#include "app/ControlArray.h"
-#include "app/DecorationImages.h"
+#include "ui/FillList.h"
+#include "ui/ClassicFrame.h"
+#include "ui/ControlArray.h"
+#include "ui/DecorationImages.h"
 #include "app/GeneralControlsBinding.h"
 #include "app/GeneralMidiPatches.h"
 #include "app/MainMenu.h"
-#include "app/Twips.h"
-#include "app/WindowFonts.h"
+#include "ui/Twips.h"
+#include "ui/WindowFonts.h"
 #include "help/AboutBox.h"
 #include "midi/MidiMessageLayer.h"
-#include "performance/PerformanceAreas.h"
+#include "performance/widgets/PerformanceAreas.h"
 
 namespace kelmar {
 
@@ -33,14 +34,6 @@ constexpr std::array<TwipRect, 3> FramePlaces = {{
     {75, 795, 8910, 5130}, // Mouse Performance Controls
     {3675, 180, 3960, 330}, // Formulator
 }};
-
-// Fills a list; the first entry and then the picked one run its handling.
-void fill(QComboBox* list, const QStringList& entries, int picked)
-{
-    list->clear();
-    list->addItems(entries);
-    list->setCurrentIndex(picked);
-}
 
 QLabel* decoration(QWidget* frame, const char* name, const QPixmap& image, const TwipRect& where)
 {
@@ -117,8 +110,8 @@ void MainWindow::placeOnScreen() { move(Twips::toPixels(ScreenLeft), Twips::toPi
 // Each list's pick of position 0 stores programme 0 for channel 1 and sends it.
 void MainWindow::fillPatchLists()
 {
-    fill(general_.ComboPatch, generalMidiPatchNames(), 0);
-    fill(general_.FavouritePatch, favouritePatchNames(), 0);
+    fillList(general_.ComboPatch, generalMidiPatchNames(), 0);
+    fillList(general_.FavouritePatch, favouritePatchNames(), 0);
 }
 
 void MainWindow::fillFormulator()
@@ -127,8 +120,8 @@ void MainWindow::fillFormulator()
     for (int n = 0; n <= 10; ++n)
         numbers << QString::number(n);
     for (QComboBox* list : formulator_.var_num)
-        fill(list, numbers, 0);
-    fill(formulator_.obtype, {"variable", "operation", "condition"}, 0);
+        fillList(list, numbers, 0);
+    fillList(formulator_.obtype, {"variable", "operation", "condition"}, 0);
 }
 
 // Channel 1 current; then octave 3, volume 100 and pan 64, each stored and

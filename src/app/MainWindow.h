@@ -9,7 +9,7 @@
 #include "app/GeneralControlWidgets.h"
 #include "help/AboutBox.h"
 #include "help/HelpLinks.h"
-#include "midi/MidiSetupController.h"
+#include "midi/setup/MidiSetupController.h"
 #include "settings/PreferencesController.h"
 
 class QGroupBox;

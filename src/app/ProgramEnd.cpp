@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "midi/MidiDeviceCatalogue.h"
+#include "app/SystemMidi.h"
 
 namespace kelmar {
 
@@ -28,7 +28,7 @@ ProgramEnd::~ProgramEnd()
     finished_.notify_all();
     if (watchdog_.joinable())
         watchdog_.join();
-    if (!MidiDeviceCatalogue::threadsLeftRunning())
+    if (!SystemMidi::threadsLeftRunning())
         return;
     std::fflush(nullptr);
     ::_exit(status_);

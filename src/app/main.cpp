@@ -7,8 +7,8 @@
 #include "app/ErrorBox.h"
 #include "app/MainWindow.h"
 #include "app/ProgramEnd.h"
+#include "app/SystemMidi.h"
 #include "app/TerminationSignals.h"
-#include "midi/MidiDeviceCatalogue.h"
 #include "midi/MidiInputPort.h"
 #include "midi/MidiMessageLayer.h"
 #include "midi/MidiOutputPort.h"
@@ -42,7 +42,7 @@ int main(int argc, char* argv[])
     qputenv("JACK_NO_START_SERVER", "1");
     kelmar::ProgramEnd end;
     // First, so that reaching the JACK server overlaps setting up the display.
-    const auto catalogue = kelmar::MidiDeviceCatalogue::createSystem();
+    const auto catalogue = kelmar::SystemMidi::createCatalogue();
     const QtMessageHandler defaultHandler = qInstallMessageHandler(endOnFatal);
     QApplication app(argc, argv);
     qInstallMessageHandler(defaultHandler);

@@ -6,8 +6,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "app/Twips.h"
-#include "app/WindowFonts.h"
+#include "ui/Twips.h"
+#include "ui/WindowFonts.h"
 
 namespace kelmar {
 

@@ -1,26 +1,6 @@
 #include "midi/MidiDeviceCatalogue.h"
 
-#include "midi/alsa/AlsaBackend.h"
-#include "midi/jack/JackBackend.h"
-#include "midi/jack/JackControl.h"
-#include "midi/synth/FluidSynthBackend.h"
-
 namespace kelmar {
-
-std::unique_ptr<MidiDeviceCatalogue> MidiDeviceCatalogue::createSystem()
-{
-    auto catalogue = std::make_unique<MidiDeviceCatalogue>();
-    auto synth = std::make_unique<FluidSynthBackend>(FluidSynthBackend::Audio::Device);
-    MidiBackend* synthBackend = synth.get();
-    const std::string synthName = synth->outputNames().front();
-    catalogue->addBackend(std::move(synth));
-    catalogue->setMapper(synthBackend, synthName, "Default output");
-    auto jack = std::make_unique<JackBackend>();
-    jack->openInBackground();
-    catalogue->addBackend(std::move(jack));
-    catalogue->addBackend(std::make_unique<AlsaBackend>());
-    return catalogue;
-}
 
 void MidiDeviceCatalogue::addBackend(std::unique_ptr<MidiBackend> backend)
 {
@@ -52,10 +32,6 @@ std::vector<MidiDeviceEntry> MidiDeviceCatalogue::inputs() const
     return list;
 }
 
-} // namespace kelmar
-
-namespace kelmar {
-
 std::string MidiDeviceCatalogue::notice() const
 {
     std::string text;
@@ -65,11 +41,6 @@ std::string MidiDeviceCatalogue::notice() const
             text += (text.empty() ? "" : " ") + said;
     }
     return text;
-}
-
-bool MidiDeviceCatalogue::threadsLeftRunning() noexcept
-{
-    return JackControl::anyLeftRunning();
 }
 
 } // namespace kelmar

@@ -22,12 +22,6 @@ class MidiDeviceCatalogue : public QObject {
     Q_OBJECT
 
 public:
-
-    // The catalogue of this system: the built-in synthesizer (also the
-    // default output), JACK and the ALSA sequencer, each only if it works.
-    // The JACK client starts opening at once, in the background.
-    static std::unique_ptr<MidiDeviceCatalogue> createSystem();
-
     void addBackend(std::unique_ptr<MidiBackend> backend);
     // The default output plays through `device` of `backend`; it is listed as `label`.
     void setMapper(MidiBackend* backend, std::string device, std::string label);
@@ -40,11 +34,6 @@ public:
     // What the backends have to say about devices they cannot list yet, one
     // sentence each; empty when all is well.
     std::string notice() const;
-
-    // True while a backend's thread that the program left to itself (held
-    // up by a server that does not answer) still runs: the process then
-    // ends without its exit handlers, which that thread may hold up.
-    static bool threadsLeftRunning() noexcept;
 
 Q_SIGNALS:
     // The lists or the notice have changed by themselves (a server answered

@@ -2,7 +2,7 @@
 
 #include <QCheckBox>
 
-#include "app/Twips.h"
+#include "ui/Twips.h"
 
 namespace kelmar {
 

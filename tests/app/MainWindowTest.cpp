@@ -15,10 +15,10 @@
 
 #include <map>
 
-#include "app/ControlArray.h"
+#include "ui/ControlArray.h"
 #include "app/MainWindow.h"
-#include "performance/PerformanceAreas.h"
-#include "performance/PerformancePicture.h"
+#include "performance/widgets/PerformanceAreas.h"
+#include "performance/widgets/PerformancePicture.h"
 #include "support/RecordingMidiRig.h"
 
 namespace kelmar {

@@ -8,8 +8,8 @@
 #include <QLabel>
 #include <QScrollBar>
 
-#include "app/ControlArray.h"
-#include "performance/PerformanceAreas.h"
+#include "ui/ControlArray.h"
+#include "performance/widgets/PerformanceAreas.h"
 #include "support/LoadedMainWindow.h"
 
 using namespace kelmar;

@@ -19,7 +19,7 @@
 #include "midi/MidiInputPort.h"
 #include "midi/MidiMessageLayer.h"
 #include "midi/MidiOutputPort.h"
-#include "midi/MidiSetupController.h"
+#include "midi/setup/MidiSetupController.h"
 #include "midi/OutputBackpressure.h"
 #include "midi/jack/JackBackend.h"
 #include "midi/jack/JackClient.h"

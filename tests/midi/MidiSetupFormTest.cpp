@@ -14,7 +14,7 @@
 #include "midi/MidiInputPort.h"
 #include "midi/MidiMessageLayer.h"
 #include "midi/MidiOutputPort.h"
-#include "midi/MidiSetupController.h"
+#include "midi/setup/MidiSetupController.h"
 #include "support/RecordingBackend.h"
 
 using namespace kelmar;

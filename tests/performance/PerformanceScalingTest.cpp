@@ -1,10 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <QString>
-
 #include <limits>
 
-#include "performance/FixedValueValidator.h"
 #include "performance/PairDispatch.h"
 #include "performance/PerformanceScaling.h"
 
@@ -69,30 +66,6 @@ TEST(PairDispatchTest, CodesOutsideTheTablePlayNothing)
 {
     for (const int code : {-1, 6, 9, 56, 60, 99})
         EXPECT_EQ(PairDispatch::kindOf(code), PairKind::Nothing) << "code " << code;
-}
-
-TEST(FixedValueValidatorTest, AcceptsOnlyWholeNumbers0To127)
-{
-    const struct {
-        const char* text;
-        QValidator::State state;
-    } cases[] = {
-        {"", QValidator::Intermediate}, // retyping: the box may be empty
-        {"0", QValidator::Acceptable},
-        {"63", QValidator::Acceptable},
-        {"127", QValidator::Acceptable},
-        {"007", QValidator::Acceptable},
-        {"128", QValidator::Invalid},
-        {"1270", QValidator::Invalid},
-        {"-1", QValidator::Invalid},
-        {"+5", QValidator::Invalid},
-        {" 5", QValidator::Invalid},
-        {"1.5", QValidator::Invalid},
-        {"x", QValidator::Invalid},
-        {"\u0664", QValidator::Invalid}, // a non-Latin digit
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(FixedValueValidator::check(QString::fromUtf8(c.text)), c.state) << '"' << c.text << '"';
 }
 
 } // namespace

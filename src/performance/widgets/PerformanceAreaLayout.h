@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/Twips.h"
+#include "ui/Twips.h"
 
 namespace kelmar {
 

@@ -1,4 +1,4 @@
-#include "performance/PerformancePicture.h"
+#include "performance/widgets/PerformancePicture.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "performance/FixedValueValidator.h"
+#include "performance/widgets/FixedValueValidator.h"
 
 namespace kelmar {
 

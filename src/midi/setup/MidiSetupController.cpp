@@ -1,4 +1,4 @@
-#include "midi/MidiSetupController.h"
+#include "midi/setup/MidiSetupController.h"
 
 #include <QMessageBox>
 

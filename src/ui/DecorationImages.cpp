@@ -1,4 +1,4 @@
-#include "app/DecorationImages.h"
+#include "ui/DecorationImages.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "performance/PerformanceAreaWidgets.h"
+#include "performance/widgets/PerformanceAreaWidgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -6,14 +6,15 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "app/ClassicFrame.h"
-#include "app/ControlArray.h"
-#include "app/Twips.h"
-#include "app/ValueBox.h"
-#include "app/WindowFonts.h"
-#include "performance/FixedValueValidator.h"
-#include "performance/PerformanceAreaLayout.h"
-#include "performance/PerformancePicture.h"
+#include "ui/ClassicFrame.h"
+#include "ui/ControlArray.h"
+#include "ui/Place.h"
+#include "ui/Twips.h"
+#include "ui/ValueBox.h"
+#include "ui/WindowFonts.h"
+#include "performance/widgets/FixedValueValidator.h"
+#include "performance/widgets/PerformanceAreaLayout.h"
+#include "performance/widgets/PerformancePicture.h"
 
 namespace kelmar {
 
@@ -21,14 +22,6 @@ namespace {
 
 // The static captions of area i are FormulatorLabel(1 + 6i) .. (6 + 6i).
 constexpr int FirstCaptionIndex = 1;
-
-template <typename T>
-T* place(T* widget, const char* name, int index, const TwipRect& where)
-{
-    ControlArray::tag(widget, QString::fromLatin1(name), index);
-    widget->setGeometry(Twips::toPixels(where));
-    return widget;
-}
 
 QCheckBox* checkBox(QWidget* parent, const char* caption, bool checked)
 {

@@ -1,4 +1,4 @@
-#include "performance/PerformanceAreas.h"
+#include "performance/widgets/PerformanceAreas.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -6,8 +6,9 @@
 #include <QLineEdit>
 
 #include "performance/AxisParameter.h"
+#include "ui/FillList.h"
 #include "performance/PairTable.h"
-#include "performance/PerformancePicture.h"
+#include "performance/widgets/PerformancePicture.h"
 
 namespace kelmar {
 
@@ -33,13 +34,6 @@ QStringList axisParameterNames()
     for (const std::string_view name : AxisParameterNames)
         names.append(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
     return names;
-}
-
-void fill(QComboBox* list, const QStringList& entries, int picked)
-{
-    list->clear();
-    list->addItems(entries);
-    list->setCurrentIndex(picked);
 }
 
 } // namespace
@@ -74,9 +68,9 @@ void PerformanceAreas::fillAxisLists()
 {
     const QStringList names = axisParameterNames();
     for (const PerformanceAreaWidgets& w : areas_)
-        fill(w.HeightCombo, names, static_cast<int>(AxisParameter::Pitch));
+        fillList(w.HeightCombo, names, static_cast<int>(AxisParameter::Pitch));
     for (const PerformanceAreaWidgets& w : areas_)
-        fill(w.WidthCombo, names, static_cast<int>(AxisParameter::Velocity));
+        fillList(w.WidthCombo, names, static_cast<int>(AxisParameter::Velocity));
 }
 
 void PerformanceAreas::resetPairTables() { performance_.pairs().reset(); }

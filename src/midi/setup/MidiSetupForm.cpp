@@ -1,4 +1,4 @@
-#include "midi/MidiSetupForm.h"
+#include "midi/setup/MidiSetupForm.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -11,25 +11,11 @@
 
 #include "midi/MidiDeviceCatalogue.h"
 #include "midi/MidiMessageLayer.h"
+#include "ui/Place.h"
+#include "ui/Twips.h"
+#include "ui/WindowFonts.h"
 
 namespace kelmar {
-
-namespace {
-
-// Places and sizes are kept in twips (15 to a logical pixel).
-QRect twips(int left, int top, int width, int height)
-{
-    return {left / 15, top / 15, width / 15, height / 15};
-}
-
-QFont regularFont(const QFont& base)
-{
-    QFont font = base;
-    font.setBold(false);
-    return font;
-}
-
-} // namespace
 
 MidiSetupForm::MidiSetupForm(MidiMessageLayer& midi, FailurePresenter presentFailure, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
@@ -46,35 +32,20 @@ void MidiSetupForm::buildLayout()
     setObjectName("MIDISetupForm");
     setWindowTitle("MIDI Setup");
     setModal(true);
-    QFont windowFont("Sans Serif", 8);
-    windowFont.setPointSizeF(8.25);
-    windowFont.setBold(true);
-    setFont(windowFont);
-    setFixedSize(twips(0, 0, 6315, 1200).size());
+    setFont(WindowFonts::sansBold());
+    setFixedSize(Twips::toPixels(TwipRect{0, 0, 6315, 1200}).size());
 
     // Created in tab order.
-    comboMidiIn_ = new QComboBox(this);
-    comboMidiIn_->setObjectName("ComboMidiIn");
-    comboMidiIn_->setGeometry(twips(120, 540, 2265, 315));
-    comboMidiOut_ = new QComboBox(this);
-    comboMidiOut_->setObjectName("ComboMidiOut");
-    comboMidiOut_->setGeometry(twips(2460, 540, 2265, 315));
-    label1_ = new QLabel("MIDI In Device", this);
-    label1_->setObjectName("Label1");
-    label1_->setGeometry(twips(150, 240, 2115, 255));
-    label2_ = new QLabel("MIDI Out Device", this);
-    label2_->setObjectName("Label2");
-    label2_->setGeometry(twips(2490, 240, 2025, 255));
-    cmdOk_ = new QPushButton("Ok", this);
-    cmdOk_->setObjectName("CmdOk");
-    cmdOk_->setGeometry(twips(5010, 240, 1005, 375));
+    comboMidiIn_ = place(new QComboBox(this), "ComboMidiIn", {120, 540, 2265, 315});
+    comboMidiOut_ = place(new QComboBox(this), "ComboMidiOut", {2460, 540, 2265, 315});
+    label1_ = place(new QLabel("MIDI In Device", this), "Label1", {150, 240, 2115, 255});
+    label2_ = place(new QLabel("MIDI Out Device", this), "Label2", {2490, 240, 2025, 255});
+    cmdOk_ = place(new QPushButton("Ok", this), "CmdOk", {5010, 240, 1005, 375});
     cmdOk_->setDefault(true);
-    cmdCancel_ = new QPushButton("Cancel", this);
-    cmdCancel_->setObjectName("CmdCancel");
-    cmdCancel_->setGeometry(twips(5010, 690, 1005, 375));
+    cmdCancel_ = place(new QPushButton("Cancel", this), "CmdCancel", {5010, 690, 1005, 375});
 
     for (QWidget* w : std::initializer_list<QWidget*>{comboMidiIn_, comboMidiOut_, label1_, label2_, cmdOk_, cmdCancel_})
-        w->setFont(regularFont(windowFont));
+        w->setFont(WindowFonts::sans());
     setTabOrder(comboMidiIn_, comboMidiOut_);
     setTabOrder(comboMidiOut_, cmdOk_);
     setTabOrder(cmdOk_, cmdCancel_);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "app/SystemMidi.h"
 #include "midi/MidiDeviceCatalogue.h"
 #include "midi/MidiInputPort.h"
 #include "midi/MidiMessageLayer.h"
@@ -31,7 +32,7 @@ TEST(SystemCatalogue, ListsTheSynthesizerAndTheJackPorts)
     test::JackReceiver peer("peer");
     ASSERT_TRUE(peer.ok());
 
-    const auto catalogue = MidiDeviceCatalogue::createSystem();
+    const auto catalogue = SystemMidi::createCatalogue();
     MidiOutputPort out(*catalogue);
     MidiInputPort in(*catalogue);
     MidiMessageLayer layer(out, in);
@@ -47,7 +48,7 @@ TEST(SystemCatalogue, ListsTheSynthesizerAndTheJackPorts)
 TEST(SystemCatalogue, WithoutAnyServerStillOffersTheSynthesizer)
 {
     test::pointAtNoServer();
-    const auto catalogue = MidiDeviceCatalogue::createSystem();
+    const auto catalogue = SystemMidi::createCatalogue();
     MidiOutputPort out(*catalogue);
     MidiInputPort in(*catalogue);
     MidiMessageLayer layer(out, in);

@@ -6,7 +6,7 @@
 #include <array>
 
 #include "performance/MousePerformance.h"
-#include "performance/PerformanceAreaWidgets.h"
+#include "performance/widgets/PerformanceAreaWidgets.h"
 
 namespace kelmar {
 

@@ -2,7 +2,7 @@
 
 #include <QPointer>
 
-#include "midi/MidiSetupForm.h"
+#include "midi/setup/MidiSetupForm.h"
 
 namespace kelmar {
 

@@ -1,4 +1,4 @@
-#include "app/WindowFonts.h"
+#include "ui/WindowFonts.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "app/ClassicFrame.h"
+#include "ui/ClassicFrame.h"
 
 #include <QPainter>
 

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <memory>
+
+#include "midi/MidiDeviceCatalogue.h"
+
+namespace kelmar {
+
+// The one place that knows this system's MIDI backends.
+class SystemMidi {
+public:
+    // The catalogue of this system: the built-in synthesizer (also the
+    // default output), JACK and the ALSA sequencer, each only if it works.
+    // The JACK client starts opening at once, in the background.
+    static std::unique_ptr<MidiDeviceCatalogue> createCatalogue();
+
+    // True while a backend's thread that the program left to itself (held
+    // up by a server that does not answer) still runs: the process then
+    // ends without its exit handlers, which that thread may hold up.
+    static bool threadsLeftRunning() noexcept;
+};
+
+} // namespace kelmar
