@@ -16,4 +16,5 @@ else
   "$root/scripts/build.sh" "$build"
 fi
 cd "$build"
-ctest --output-on-failure --timeout 300
+# Tests that use JACK take turns (their RESOURCE_LOCK); the rest run beside them.
+ctest --output-on-failure --timeout 300 -j "$(nproc)"

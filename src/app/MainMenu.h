@@ -31,8 +31,6 @@ public:
     // Fills the Help menu: nine entries, separators at 2 and 6.
     void BuildHelpMenu();
 
-    QMenu* helpMenu() const { return help_; }
-
 private:
     QMenu* menu(QMainWindow& window, const char* name, const char* caption);
     QAction* item(QMenu* menu, const char* name, const char* caption, bool enabled = true);

@@ -62,7 +62,6 @@ void HelpLinks::OpenHelpLink(int n)
     if (!url)
         return;
     lastEntry_ = n;
-    lastLink_ = url->toString();
     QDesktopServices::openUrl(*url); // a link that cannot be opened is not reported
 }
 

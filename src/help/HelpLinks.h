@@ -28,11 +28,9 @@ public:
     void OpenHelpLink(int n);
 
     int lastEntry() const { return lastEntry_; }
-    const QString& lastLink() const { return lastLink_; }
 
 private:
     int lastEntry_ = -1;
-    QString lastLink_;
 };
 
 } // namespace kelmar

@@ -22,8 +22,6 @@ public:
     // The value as a 16-bit signed integer, as the program reads a field back.
     std::int16_t toInt16() const;
 
-    bool isText() const { return std::holds_alternative<std::string>(value_); }
-
 private:
     std::variant<int, std::string> value_;
 };
