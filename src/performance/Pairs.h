@@ -13,12 +13,21 @@ enum class PairKind {
     Nothing,      // nothing is sent and the readout keeps its text
 };
 
+// Which of its area's fixed-value boxes a pair takes a value from.
+enum class FixedValueBox {
+    None,
+    VelText,   // the note's velocity
+    PitchText, // the note itself
+};
+
 using PairOperation = PairOutcome (*)(const PairInputs&);
 
-// One pair code: what it plays and, for a pair operation, the operation.
+// One pair code: what it plays, the fixed-value box it reads and, for a
+// pair operation, the operation.
 struct PairDescriptor {
     int code = 0;
     PairKind kind = PairKind::Nothing;
+    FixedValueBox box = FixedValueBox::None;
     PairOperation operation = nullptr; // set exactly for PairKind::Pair
 };
 
