@@ -210,7 +210,7 @@ TEST(PairTableTest, ResetRestoresTheStartPairs)
     table.pickWidth(2, 0);
     EXPECT_EQ(table.PairCode(2), 50);
     table.reset();
-    for (int i = 0; i < PairTable::AreaCount; ++i) {
+    for (int i = 0; i < AreaCount; ++i) {
         EXPECT_EQ(table.HeightPart(i), 0);
         EXPECT_EQ(table.WidthPart(i), 1);
         EXPECT_EQ(table.PairCode(i), 1);
