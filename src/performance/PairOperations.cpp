@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "midi/MidiCodes.h"
-#include "performance/PairDispatch.h"
+#include "performance/Pairs.h"
 
 namespace kelmar {
 
@@ -43,22 +43,24 @@ PairOutcome outcome(std::vector<OutgoingMessage> messages, std::string text)
     return out;
 }
 
+} // namespace
+
 // Pitch / Velocity
-PairOutcome pair1(const PairInputs& in)
+PairOutcome PairOperations::pair1(const PairInputs& in)
 {
     return outcome({noteOn(in.channel, dataByte(flip(in.v)), dataByte(in.h))},
                    readout("Pitch ", flip(in.v), "Vel ", in.h));
 }
 
 // Pitch / Pan
-PairOutcome pair2(const PairInputs& in)
+PairOutcome PairOperations::pair2(const PairInputs& in)
 {
     return outcome({noteOn(in.channel, dataByte(flip(in.v)), boxText(in.velText)), pan(in.channel, in.h)},
                    readout("Pitch ", flip(in.v), "Pan ", in.h));
 }
 
 // Pitch / Channel: the channel changes first and the note goes out on it.
-PairOutcome pair3(const PairInputs& in)
+PairOutcome PairOperations::pair3(const PairInputs& in)
 {
     const std::int16_t channel = channelOf(in.h);
     PairOutcome out = outcome({noteOn(channel, dataByte(flip(in.v)), boxText(in.velText))},
@@ -68,7 +70,7 @@ PairOutcome pair3(const PairInputs& in)
 }
 
 // Pitch / Volume: stores the channel's volume without sending it.
-PairOutcome pair4(const PairInputs& in)
+PairOutcome PairOperations::pair4(const PairInputs& in)
 {
     const bool usable = in.channel >= 0 && in.channel <= 16; // the volume table's range
     const std::int16_t channel = usable ? in.channel : std::int16_t{0};
@@ -81,41 +83,41 @@ PairOutcome pair4(const PairInputs& in)
 }
 
 // Pitch / Programme: the note sounds with the programme set before.
-PairOutcome pair5(const PairInputs& in)
+PairOutcome PairOperations::pair5(const PairInputs& in)
 {
     return outcome({noteOn(in.channel, dataByte(flip(in.v)), boxText(in.velText)), programme(in.channel, in.h)},
                    readout("Pitch ", flip(in.v), "Prog ", in.h));
 }
 
 // Velocity / Pitch: the velocity is not flipped, the top edge is quietest.
-PairOutcome pair10(const PairInputs& in)
+PairOutcome PairOperations::pair10(const PairInputs& in)
 {
     return outcome({noteOn(in.channel, dataByte(in.h), dataByte(in.v))}, readout("Vel ", in.v, "Pitch ", in.h));
 }
 
 // Velocity / Pan
-PairOutcome pair12(const PairInputs& in)
+PairOutcome PairOperations::pair12(const PairInputs& in)
 {
     return outcome({noteOn(in.channel, boxText(in.pitchText), dataByte(flip(in.v))), pan(in.channel, in.h)},
                    readout("Velocity ", flip(in.v), "Pan ", in.h));
 }
 
 // Velocity / Programme
-PairOutcome pair15(const PairInputs& in)
+PairOutcome PairOperations::pair15(const PairInputs& in)
 {
     return outcome({noteOn(in.channel, boxText(in.pitchText), dataByte(flip(in.v))), programme(in.channel, in.h)},
                    readout("Vel ", flip(in.v), "Prog ", in.h));
 }
 
 // Pan / Pitch
-PairOutcome pair20(const PairInputs& in)
+PairOutcome PairOperations::pair20(const PairInputs& in)
 {
     return outcome({noteOn(in.channel, dataByte(in.h), boxText(in.velText)), pan(in.channel, flip(in.v))},
                    readout("Pan ", flip(in.v), "Pitch ", in.h));
 }
 
 // Pan / Velocity: the pan goes first.
-PairOutcome pair21(const PairInputs& in)
+PairOutcome PairOperations::pair21(const PairInputs& in)
 {
     return outcome({pan(in.channel, flip(in.v)), noteOn(in.channel, boxText(in.pitchText), dataByte(in.h))},
                    readout("Pan ", flip(in.v), "Vel ", in.h));
@@ -123,7 +125,7 @@ PairOutcome pair21(const PairInputs& in)
 
 // Pan / Channel: the pan (from the horizontal position) goes out on the old
 // channel, then the vertical position picks the channel.
-PairOutcome pair23(const PairInputs& in)
+PairOutcome PairOperations::pair23(const PairInputs& in)
 {
     const std::int16_t channel = channelOf(in.v);
     PairOutcome out = outcome({pan(in.channel, in.h)}, readout("Pan ", in.h, "Chn ", channel));
@@ -133,39 +135,18 @@ PairOutcome pair23(const PairInputs& in)
 
 // Programme / Pitch: the pitch is flipped, the left edge is highest, and the
 // velocity is fixed.
-PairOutcome pair50(const PairInputs& in)
+PairOutcome PairOperations::pair50(const PairInputs& in)
 {
-    return outcome({noteOn(in.channel, dataByte(flip(in.h)), PairOperations::FixedVelocity),
-                    programme(in.channel, in.v)},
+    return outcome({noteOn(in.channel, dataByte(flip(in.h)), FixedVelocity), programme(in.channel, in.v)},
                    readout("Pitch ", flip(in.h), "Prog ", in.v));
 }
 
-PairOutcome playPair(int code, const PairInputs& in)
-{
-    switch (code) {
-    case 1: return pair1(in);
-    case 2: return pair2(in);
-    case 3: return pair3(in);
-    case 4: return pair4(in);
-    case 5: return pair5(in);
-    case 10: return pair10(in);
-    case 12: return pair12(in);
-    case 15: return pair15(in);
-    case 20: return pair20(in);
-    case 21: return pair21(in);
-    case 23: return pair23(in);
-    case 50: return pair50(in);
-    default: return {};
-    }
-}
-
-} // namespace
-
 PairOutcome PairOperations::play(int code, const PairInputs& in)
 {
-    switch (PairDispatch::kindOf(code)) {
+    const PairDescriptor pair = pairOf(code);
+    switch (pair.kind) {
     case PairKind::Pair:
-        return playPair(code, in);
+        return pair.operation(in);
     case PairKind::NotAvailable: {
         PairOutcome out;
         out.readout = std::string(NotAvailableText);

@@ -44,15 +44,30 @@ struct PairOutcome {
     std::optional<VolumeWrite> volume;
 };
 
-// The twelve pair operations, reached through the dispatch table. Values
-// flipped so that the top or left edge is highest read 128 there; the
-// readout shows 128 and the message carries 127.
+// The twelve pair operations, each named after its code; the pair table
+// (Pairs.h) tells which code plays which. Values flipped so that the top or
+// left edge is highest read 128 there; the readout shows 128 and the message
+// carries 127.
 class PairOperations {
 public:
     static constexpr int FixedVelocity = 120; // the velocity of pair 50
     static constexpr std::string_view NotAvailableText = "Not yet available";
 
+    // What a pointer event plays with pair code `code`.
     static PairOutcome play(int code, const PairInputs& in);
+
+    static PairOutcome pair1(const PairInputs& in);  // Pitch / Velocity
+    static PairOutcome pair2(const PairInputs& in);  // Pitch / Pan
+    static PairOutcome pair3(const PairInputs& in);  // Pitch / Channel
+    static PairOutcome pair4(const PairInputs& in);  // Pitch / Volume
+    static PairOutcome pair5(const PairInputs& in);  // Pitch / Programme
+    static PairOutcome pair10(const PairInputs& in); // Velocity / Pitch
+    static PairOutcome pair12(const PairInputs& in); // Velocity / Pan
+    static PairOutcome pair15(const PairInputs& in); // Velocity / Programme
+    static PairOutcome pair20(const PairInputs& in); // Pan / Pitch
+    static PairOutcome pair21(const PairInputs& in); // Pan / Velocity
+    static PairOutcome pair23(const PairInputs& in); // Pan / Channel
+    static PairOutcome pair50(const PairInputs& in); // Programme / Pitch
 };
 
 } // namespace kelmar

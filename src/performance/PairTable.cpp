@@ -1,15 +1,8 @@
 #include "performance/PairTable.h"
 
+#include "performance/Pairs.h"
+
 namespace kelmar {
-
-namespace {
-
-// Pairs that take their velocity from VelText.
-bool usesVelText(int code) { return (code >= 2 && code <= 5) || code == 20; }
-// Pairs that take their note from PitchText.
-bool usesPitchText(int code) { return code == 12 || code == 15 || code == 21; }
-
-} // namespace
 
 PairView PairTable::pickHeight(int area, int position)
 {
@@ -44,13 +37,19 @@ PairView PairTable::viewOf(int code)
     view.modeText = std::to_string(code);
     // both lists on the same parameter: 0, 11, 22, 33, 44, 55
     view.infoText = code % 11 == 0 ? "same parameter" : "active";
-    if (usesVelText(code)) {
+    // the box the pair reads is enabled and the other left as it is;
+    // a pair that reads neither disables both
+    switch (pairOf(code).box) {
+    case FixedValueBox::VelText:
         view.velTextEnabled = true;
-    } else if (usesPitchText(code)) {
+        break;
+    case FixedValueBox::PitchText:
         view.pitchTextEnabled = true;
-    } else {
+        break;
+    case FixedValueBox::None:
         view.pitchTextEnabled = false;
         view.velTextEnabled = false;
+        break;
     }
     return view;
 }

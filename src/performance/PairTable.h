@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "performance/PerformanceState.h"
+
 namespace kelmar {
 
 // What an area shows once its pair has been updated by a pick in one of its
@@ -22,8 +24,6 @@ struct PairView {
 // Every area starts at Pitch / Velocity, pair code 1.
 class PairTable {
 public:
-    static constexpr int AreaCount = 4;
-
     // A pick of list position `position` in HeightCombo(area) or
     // WidthCombo(area): stores it and gives what the area shows now.
     PairView pickHeight(int area, int position);

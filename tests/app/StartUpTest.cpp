@@ -75,7 +75,7 @@ TEST_F(StartUpTest, PatchListsHoldTheGeneralMidiNamesAndFavourites)
 
 TEST_F(StartUpTest, AxisListsAndTheFormulatorPanelAreFilled)
 {
-    for (int i = 0; i < PerformanceAreas::AreaCount; ++i) {
+    for (int i = 0; i < AreaCount; ++i) {
         const PerformanceAreaWidgets& area = started.window.areas().area(i);
         EXPECT_EQ(area.HeightCombo->currentText(), "Pitch");
         EXPECT_EQ(area.WidthCombo->currentText(), "Velocity");

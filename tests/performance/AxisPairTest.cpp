@@ -7,11 +7,41 @@
 #include "midi/MidiMessage.h"
 #include "performance/PairOperations.h"
 #include "performance/PairTable.h"
+#include "performance/Pairs.h"
 
 namespace kelmar {
 namespace {
 
 using Wire = std::vector<std::vector<int>>;
+
+// Every cell of the pair table: rows vertical, columns horizontal
+// parameter (Pitch, Velocity, Pan, Channel, Volume, Programme).
+TEST(PairsTest, EveryCellOfTheTable)
+{
+    constexpr char table[6][7] = {
+        "-PPPPP", // Pitch
+        "PNPNNP", // Velocity
+        "PPNPNN", // Pan
+        "NNNNNN", // Channel
+        "NNNNNN", // Volume
+        "P-----", // Programme
+    };
+    for (int height = 0; height < 6; ++height) {
+        for (int width = 0; width < 6; ++width) {
+            const int code = 10 * height + width;
+            const char cell = table[height][width];
+            const PairKind expected =
+                cell == 'P' ? PairKind::Pair : cell == 'N' ? PairKind::NotAvailable : PairKind::Nothing;
+            EXPECT_EQ(pairOf(code).kind, expected) << "code " << code;
+        }
+    }
+}
+
+TEST(PairsTest, CodesOutsideTheTablePlayNothing)
+{
+    for (const int code : {-1, 6, 9, 56, 60, 99})
+        EXPECT_EQ(pairOf(code).kind, PairKind::Nothing) << "code " << code;
+}
 
 // The bytes each message of an outcome puts on the wire, as the output port
 // encodes them; a message whose text is not a number sends nothing.
@@ -161,7 +191,8 @@ TEST(PairTableTest, FixedValueBoxesFollowTheCode)
     } cases[] = {
         {0, '-', '-'},  {1, '-', '-'},  {2, '+', '='},  {5, '+', '='},  {20, '+', '='},
         {12, '=', '+'}, {15, '=', '+'}, {21, '=', '+'}, {10, '-', '-'}, {23, '-', '-'},
-        {50, '-', '-'}, {33, '-', '-'}, {55, '-', '-'},
+        {50, '-', '-'}, {33, '-', '-'}, {55, '-', '-'}, {3, '+', '='},  {4, '+', '='},
+        {56, '-', '-'}, {-1, '-', '-'}, // outside the table
     };
     const auto switchOf = [](std::optional<bool> s) { return !s ? '=' : *s ? '+' : '-'; };
     for (const auto& c : cases) {
@@ -179,7 +210,7 @@ TEST(PairTableTest, ResetRestoresTheStartPairs)
     table.pickWidth(2, 0);
     EXPECT_EQ(table.PairCode(2), 50);
     table.reset();
-    for (int i = 0; i < PairTable::AreaCount; ++i) {
+    for (int i = 0; i < AreaCount; ++i) {
         EXPECT_EQ(table.HeightPart(i), 0);
         EXPECT_EQ(table.WidthPart(i), 1);
         EXPECT_EQ(table.PairCode(i), 1);

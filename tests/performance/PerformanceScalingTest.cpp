@@ -2,7 +2,6 @@
 
 #include <limits>
 
-#include "performance/PairDispatch.h"
 #include "performance/PerformanceScaling.h"
 
 namespace kelmar {
@@ -37,35 +36,6 @@ TEST(PerformanceScalingTest, APictureWithoutSizeGivesZero)
 {
     EXPECT_EQ(PerformanceScaling::scaleAxis(10, 0), 0);
     EXPECT_EQ(PerformanceScaling::scaleAxis(std::numeric_limits<double>::quiet_NaN(), 100), 0);
-}
-
-// Every cell of the dispatch table: rows vertical, columns horizontal
-// parameter (Pitch, Velocity, Pan, Channel, Volume, Programme).
-TEST(PairDispatchTest, EveryCellOfTheTable)
-{
-    constexpr char table[6][7] = {
-        "-PPPPP", // Pitch
-        "PNPNNP", // Velocity
-        "PPNPNN", // Pan
-        "NNNNNN", // Channel
-        "NNNNNN", // Volume
-        "P-----", // Programme
-    };
-    for (int height = 0; height < 6; ++height) {
-        for (int width = 0; width < 6; ++width) {
-            const int code = 10 * height + width;
-            const char cell = table[height][width];
-            const PairKind expected =
-                cell == 'P' ? PairKind::Pair : cell == 'N' ? PairKind::NotAvailable : PairKind::Nothing;
-            EXPECT_EQ(PairDispatch::kindOf(code), expected) << "code " << code;
-        }
-    }
-}
-
-TEST(PairDispatchTest, CodesOutsideTheTablePlayNothing)
-{
-    for (const int code : {-1, 6, 9, 56, 60, 99})
-        EXPECT_EQ(PairDispatch::kindOf(code), PairKind::Nothing) << "code " << code;
 }
 
 } // namespace

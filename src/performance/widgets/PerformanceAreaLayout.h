@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "performance/PerformanceState.h"
 #include "ui/Twips.h"
 
 namespace kelmar {
@@ -34,7 +35,7 @@ inline constexpr std::array<const char*, 6> PerformanceAreaCaptions = {
 // Two mirrored layouts: areas 0 and 2 have their settings column on the
 // left and the picture on the right, areas 1 and 3 the reverse; areas 2 and
 // 3 have their check boxes along the bottom.
-inline constexpr std::array<PerformanceAreaLayout, 4> PerformanceAreaLayouts = {{
+inline constexpr std::array<PerformanceAreaLayout, AreaCount> PerformanceAreaLayouts = {{
     {
         {60, 240, 4335, 2100},
         {105, 180, 2430, 255},

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "performance/MousePerformance.h"
+#include "performance/PerformanceState.h"
 #include "performance/widgets/PerformanceAreaWidgets.h"
 
 namespace kelmar {
@@ -19,8 +20,6 @@ struct PairView;
 class PerformanceAreas : public QObject {
     Q_OBJECT
 public:
-    static constexpr int AreaCount = 4;
-
     // Builds the areas inside `container` (the "Mouse Performance Controls"
     // frame), which owns them.
     PerformanceAreas(MidiMessageLayer& midi, QWidget* container);
