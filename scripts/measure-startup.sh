@@ -23,6 +23,9 @@ Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$displayfile"
 xvfb=$!
 jackd=
 if [ "${KELMAR_NO_JACK:-0}" != 1 ]; then
+  # JACK servers of one user disturb each other: take turns with the tests'.
+  exec 9>"/tmp/kelmar-jack-server-$(id -u).lock"
+  flock 9
   JACK_NO_START_SERVER=1 jackd -n "$server" -r -d dummy -r 48000 -p 256 >/dev/null 2>&1 &
   jackd=$!
 fi
