@@ -13,26 +13,26 @@ GeneralControlsBinding::GeneralControlsBinding(const GeneralControlWidgets& widg
     , widgets_(widgets)
     , controls_(midi, *this)
 {
-    GeneralControls* c = &controls_;
-    connect(widgets_.MidiChannelScroll, &QScrollBar::valueChanged, this, [c](int v) { c->channelChanged(v); });
-    connect(widgets_.VolumeScroll, &QScrollBar::valueChanged, this, [c](int v) { c->volumeChanged(v); });
-    connect(widgets_.OctaveScroll, &QScrollBar::valueChanged, this, [c](int v) { c->octaveChanged(v); });
-    connect(widgets_.PanScroll, &QScrollBar::valueChanged, this, [c](int v) { c->panChanged(v); });
+    const GeneralControlWidgets& w = widgets_;
+    connect(w.MidiChannelScroll, &QScrollBar::valueChanged, this,
+            [this](int v) { widgets_.MIDIChannelOutLabel->setText(controls_.channelChanged(v)); });
+    connect(w.VolumeScroll, &QScrollBar::valueChanged, this,
+            [this](int v) { widgets_.LabelVolume->setText(controls_.volumeChanged(v)); });
+    connect(w.OctaveScroll, &QScrollBar::valueChanged, this,
+            [this](int v) { widgets_.LabelOctave->setText(controls_.octaveChanged(v)); });
+    connect(w.PanScroll, &QScrollBar::valueChanged, this,
+            [this](int v) { widgets_.LabelPan->setText(controls_.panChanged(v)); });
     // Both lists pick a programme by position; -1 (an emptied list) picks nothing.
-    for (QComboBox* list : {widgets_.ComboPatch, widgets_.FavouritePatch}) {
-        connect(list, &QComboBox::currentIndexChanged, this, [c](int position) {
+    for (QComboBox* list : {w.ComboPatch, w.FavouritePatch}) {
+        connect(list, &QComboBox::currentIndexChanged, this, [this](int position) {
             if (position >= 0)
-                c->patchPicked(position);
+                controls_.patchPicked(position);
         });
     }
-    connect(widgets_.Command1, &QPushButton::clicked, this, [c] { c->panCentre(); });
-    connect(allOff, &QPushButton::clicked, this, [c] { c->allNotesOff(); });
+    connect(w.Command1, &QPushButton::clicked, this, [this] { controls_.panCentre(); });
+    connect(allOff, &QPushButton::clicked, this, [this] { controls_.allNotesOff(); });
 }
 
-void GeneralControlsBinding::showChannel(const QString& text) { widgets_.MIDIChannelOutLabel->setText(text); }
-void GeneralControlsBinding::showVolume(const QString& text) { widgets_.LabelVolume->setText(text); }
-void GeneralControlsBinding::showOctave(const QString& text) { widgets_.LabelOctave->setText(text); }
-void GeneralControlsBinding::showPan(const QString& text) { widgets_.LabelPan->setText(text); }
 void GeneralControlsBinding::setPatchPosition(int position) { widgets_.ComboPatch->setCurrentIndex(position); }
 void GeneralControlsBinding::setVolumeScroll(int value) { widgets_.VolumeScroll->setValue(value); }
 void GeneralControlsBinding::setOctaveScroll(int value) { widgets_.OctaveScroll->setValue(value); }

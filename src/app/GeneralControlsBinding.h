@@ -4,7 +4,6 @@
 
 #include "app/GeneralControlWidgets.h"
 #include "app/GeneralControls.h"
-#include "app/GeneralControlsView.h"
 
 class QPushButton;
 
@@ -14,8 +13,10 @@ class MidiMessageLayer;
 
 // Binds the general channel controls the window built, and its All Notes
 // Off button, to their handling: bars report every value (also while a
-// thumb is dragged), lists every change of position, buttons their clicks.
-class GeneralControlsBinding : public QObject, private GeneralControlsView {
+// thumb is dragged) and show what the handling returns in their value box,
+// lists report every change of position, buttons their clicks. The handling
+// moves the patch list and the bars through this binding.
+class GeneralControlsBinding : public QObject, private GeneralControls::Controls {
     Q_OBJECT
 
 public:
@@ -25,10 +26,6 @@ public:
     GeneralControls& controls() { return controls_; }
 
 private:
-    void showChannel(const QString& text) override;
-    void showVolume(const QString& text) override;
-    void showOctave(const QString& text) override;
-    void showPan(const QString& text) override;
     void setPatchPosition(int position) override;
     void setVolumeScroll(int value) override;
     void setOctaveScroll(int value) override;
