@@ -8,7 +8,7 @@
 #include "midi/MidiInputPort.h"
 #include "midi/MidiMessageLayer.h"
 #include "midi/MidiOutputPort.h"
-#include "support/ChannelControlsStandIn.h"
+#include "support/GeneralControlsStandIn.h"
 #include "support/RecordingBackend.h"
 
 namespace {
@@ -22,8 +22,8 @@ void BM_MidiThruDrains1000Messages(benchmark::State& state)
     kelmar::MidiOutputPort out(catalogue);
     kelmar::MidiInputPort in(catalogue);
     kelmar::MidiMessageLayer layer(out, in);
-    kelmar::test::ChannelControlsStandIn controls(layer);
-    layer.setControls(&controls);
+    kelmar::test::GeneralControlsStandIn controls(layer);
+    layer.setControls(&controls.handling);
     layer.OpenMidiOut(1);
     layer.OpenMidiIn(0);
     device->sent.reserve(1000);

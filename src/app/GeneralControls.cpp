@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "app/GeneralControlsView.h"
 #include "midi/MidiMessageLayer.h"
 
 namespace kelmar {
@@ -14,9 +13,9 @@ int toDataRange(int value)
 }
 } // namespace
 
-GeneralControls::GeneralControls(MidiMessageLayer& midi, GeneralControlsView& view)
+GeneralControls::GeneralControls(MidiMessageLayer& midi, Controls& controls)
     : midi_(midi)
-    , view_(view)
+    , controls_(controls)
 {
 }
 
@@ -25,41 +24,41 @@ QString GeneralControls::valueText(int value)
     return QStringLiteral(" ") + QString::number(value);
 }
 
-void GeneralControls::channelChanged(int value)
+QString GeneralControls::channelChanged(int value)
 {
     ChannelState& state = midi_.channels();
     state.CurrentChannel = static_cast<std::int16_t>(std::clamp(value, 0, 15));
     const auto c = static_cast<std::size_t>(state.CurrentChannel);
-    view_.showChannel(valueText(state.CurrentChannel + 1));
     // Each of these runs its own handling when the value changes; the
     // handling rewrites channel c's entries with the values they hold.
-    view_.setPatchPosition(state.ChannelPatch[c]);
-    view_.setVolumeScroll(state.ChannelVolume[c]);
-    view_.setPanScroll(state.ChannelPan[c]);
-    view_.setOctaveScroll(state.ChannelOctaveOffset[c] / 12);
+    controls_.setPatchPosition(state.ChannelPatch[c]);
+    controls_.setVolumeScroll(state.ChannelVolume[c]);
+    controls_.setPanScroll(state.ChannelPan[c]);
+    controls_.setOctaveScroll(state.ChannelOctaveOffset[c] / 12);
+    return valueText(state.CurrentChannel + 1);
 }
 
-void GeneralControls::volumeChanged(int value)
+QString GeneralControls::volumeChanged(int value)
 {
     ChannelState& state = midi_.channels();
     state.ChannelVolume[static_cast<std::size_t>(state.CurrentChannel)] = static_cast<std::int16_t>(value);
-    view_.showVolume(valueText(value));
+    return valueText(value);
 }
 
-void GeneralControls::octaveChanged(int value)
+QString GeneralControls::octaveChanged(int value)
 {
     ChannelState& state = midi_.channels();
-    view_.showOctave(valueText(value));
     state.ChannelOctaveOffset[static_cast<std::size_t>(state.CurrentChannel)] = static_cast<std::int16_t>(value * 12);
+    return valueText(value);
 }
 
-void GeneralControls::panChanged(int value)
+QString GeneralControls::panChanged(int value)
 {
     ChannelState& state = midi_.channels();
     const auto c = static_cast<std::size_t>(state.CurrentChannel);
     state.ChannelPan[c] = static_cast<std::int16_t>(value);
-    view_.showPan(valueText(state.ChannelPan[c]));
     midi_.SendPan();
+    return valueText(state.ChannelPan[c]);
 }
 
 void GeneralControls::patchPicked(int position)
@@ -73,7 +72,7 @@ void GeneralControls::panCentre()
 {
     ChannelState& state = midi_.channels();
     state.ChannelPan[static_cast<std::size_t>(state.CurrentChannel)] = 64;
-    view_.setPanScroll(64);
+    controls_.setPanScroll(64);
 }
 
 void GeneralControls::allNotesOff()
@@ -83,17 +82,17 @@ void GeneralControls::allNotesOff()
 
 void GeneralControls::setPatchPosition(int programme)
 {
-    view_.setPatchPosition(toDataRange(programme));
+    controls_.setPatchPosition(toDataRange(programme));
 }
 
 void GeneralControls::setVolumeScroll(int value)
 {
-    view_.setVolumeScroll(toDataRange(value));
+    controls_.setVolumeScroll(toDataRange(value));
 }
 
 void GeneralControls::setPanScroll(int value)
 {
-    view_.setPanScroll(toDataRange(value));
+    controls_.setPanScroll(toDataRange(value));
 }
 
 } // namespace kelmar

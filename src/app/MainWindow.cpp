@@ -73,7 +73,7 @@ MainWindow::MainWindow(MidiMessageLayer& midi, QWidget* parent)
 
     buildPerformanceFrame(performance);
 
-    generalBinding_ = new GeneralControlsBinding(*this, midi_);
+    generalBinding_ = new GeneralControlsBinding(general_, allOff_, midi_, this);
     midi_.setControls(&generalBinding_->controls());
     menu_ = new MainMenu(*this, {[this] { midi_.CloseMidi(); },
                                  [this] { preferences_.show(); },

@@ -51,7 +51,6 @@ public:
 
     MidiMessageLayer& midi() { return midi_; }
     const GeneralControlWidgets& general() const { return general_; }
-    const FormulatorWidgets& formulator() const { return formulator_; }
     PerformanceAreas& areas() { return *areas_; }
     const PerformanceAreas& areas() const { return *areas_; }
     QGroupBox* ControlFrame(int index) const { return frames_.at(static_cast<std::size_t>(index)); }

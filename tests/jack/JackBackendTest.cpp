@@ -27,8 +27,8 @@
 #include "midi/PortError.h"
 #include "midi/jack/JackBackend.h"
 #include "midi/jack/JackClient.h"
-#include "support/ChannelControlsStandIn.h"
 #include "support/EventLoop.h"
+#include "support/GeneralControlsStandIn.h"
 #include "support/JackMidiDump.h"
 #include "support/JackReceiver.h"
 #include "support/JackServer.h"
@@ -312,7 +312,7 @@ protected:
             return;
         sender = std::make_unique<test::JackReceiver>("sender");
         ASSERT_TRUE(sender->ok());
-        layer.setControls(&controls);
+        layer.setControls(&controls.handling);
         layer.channels().CurrentChannel = 0;
         ASSERT_TRUE(openOutputTo(receiver->inputPort()));
         ASSERT_TRUE(openInputFrom(sender->outputPort()));
@@ -336,13 +336,13 @@ protected:
     }
 
     const test::JackReceiver::Event marker{0x9F, 127, 1};
-    test::ChannelControlsStandIn controls{layer};
+    test::GeneralControlsStandIn controls{layer};
     std::unique_ptr<test::JackReceiver> sender;
 };
 
 TEST_F(JackThruTest, EchoesNotesAndAppliesControllersOfTheCurrentChannel)
 {
-    using Call = test::ChannelControlsStandIn::Call;
+    using Call = test::GeneralControlsStandIn::Call;
 
     EXPECT_EQ(roundTrip({{0x91, 60, 100}}), (Events{{0x91, 60, 100}})) << "other channel's note echoed unchanged";
 

@@ -17,8 +17,8 @@
 #include "midi/MidiMessageLayer.h"
 #include "midi/MidiOutputPort.h"
 #include "midi/PortError.h"
-#include "support/ChannelControlsStandIn.h"
 #include "support/EventLoop.h"
+#include "support/GeneralControlsStandIn.h"
 #include "support/RecordingBackend.h"
 
 using namespace kelmar;
@@ -179,8 +179,8 @@ TEST_F(MessageLayerTest, MessagesADeviceDropsAreReportedOncePerOpen)
 
 TEST_F(MessageLayerTest, IncomingMidiIsEchoedOrAppliedToTheCurrentChannelsControls)
 {
-    test::ChannelControlsStandIn controls(layer);
-    layer.setControls(&controls);
+    test::GeneralControlsStandIn controls(layer);
+    layer.setControls(&controls.handling);
     openDefaults();
 
     receive({{0x91, 60, 100}});
@@ -194,7 +194,7 @@ TEST_F(MessageLayerTest, IncomingMidiIsEchoedOrAppliedToTheCurrentChannelsContro
     receive({{0xB0, 64, 127}});
     // programme and pan are sent by the controls' own handling; volume and other controllers are not
     EXPECT_EQ(sent(), (Bytes{{0xC0, 5}, {0xB0, 10, 20}}));
-    using Call = test::ChannelControlsStandIn::Call;
+    using Call = test::GeneralControlsStandIn::Call;
     EXPECT_EQ(controls.calls, (std::vector<Call>{{'P', 5}, {'V', 90}, {'N', 20}}));
     EXPECT_EQ(layer.channels().ChannelPatch[0], 5);
     EXPECT_EQ(layer.channels().ChannelVolume[0], 90);
@@ -208,8 +208,8 @@ TEST_F(MessageLayerTest, IncomingMidiIsEchoedOrAppliedToTheCurrentChannelsContro
 
 TEST_F(MessageLayerTest, ThruFollowsTheCurrentChannel)
 {
-    test::ChannelControlsStandIn controls(layer);
-    layer.setControls(&controls);
+    test::GeneralControlsStandIn controls(layer);
+    layer.setControls(&controls.handling);
     openDefaults();
     layer.channels().CurrentChannel = 3;
     receive({{0xC0, 5}, {0xC3, 6}, {0x93, 60, 1}});
