@@ -2,9 +2,7 @@
 
 #include <fluidsynth/types.h>
 
-#include <array>
 #include <atomic>
-#include <bitset>
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
@@ -17,6 +15,7 @@
 
 #include "midi/MidiMessage.h"
 #include "midi/OutputBackpressure.h"
+#include "midi/synth/HeldNotes.h"
 
 namespace kelmar {
 
@@ -111,22 +110,6 @@ private:
         void operator()(fluid_settings_t* settings) const;
         void operator()(fluid_synth_t* synth) const;
         void operator()(fluid_audio_driver_t* driver) const;
-    };
-
-    // Keys and pedals held, as played so far; kept by the engine's thread.
-    class HeldNotes {
-    public:
-        void track(const MidiBytes& message);
-        bool any() const { return keys_ > 0 || pedals_ > 0; }
-
-    private:
-        void allNotesOff(int channel);
-        void setPedal(int channel, int pedal, bool down);
-
-        std::array<std::bitset<128>, 16> down_{};
-        std::array<std::uint8_t, 16> pedalsDown_{}; // bit 0 sustain, bit 1 sostenuto
-        int keys_ = 0;
-        int pedals_ = 0;
     };
 
     static void logToStandardError(int level, const char* message, void* data);
