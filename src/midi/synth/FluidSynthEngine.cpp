@@ -2,121 +2,24 @@
 
 #include <fluidsynth.h>
 
-#include <dlfcn.h>
 #include <malloc.h>
 #include <pthread.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
-#include <map>
 #include <mutex>
 #include <string_view>
 #include <utility>
 
 #include "midi/MidiCodes.h"
+#include "midi/synth/FluidSynthLibrary.h"
 
 namespace kelmar {
 
 namespace {
 
-// FluidSynth is loaded by the first engine, on the engine's thread, rather
-// than linked into the program: libfluidsynth brings some forty libraries
-// with it (sound servers, SDL2, sound file codecs), and loading them before
-// main() cost the start several milliseconds of main-thread time.
-static_assert(FLUIDSYNTH_VERSION_MAJOR == 2 && FLUIDSYNTH_VERSION_MINOR >= 2, "libfluidsynth.so.3 is FluidSynth 2.2 on");
-constexpr const char* FluidSynthLibraryName = "libfluidsynth.so.3";
-
-#define KELMAR_FLUIDSYNTH_FUNCTIONS(X) \
-    X(fluid_set_log_function)          \
-    X(new_fluid_settings)              \
-    X(delete_fluid_settings)           \
-    X(fluid_settings_setnum)           \
-    X(fluid_settings_setint)           \
-    X(fluid_settings_setstr)           \
-    X(fluid_settings_getnum)           \
-    X(new_fluid_synth)                 \
-    X(delete_fluid_synth)              \
-    X(new_fluid_audio_driver)          \
-    X(new_fluid_audio_driver2)         \
-    X(delete_fluid_audio_driver)       \
-    X(fluid_synth_sfload)              \
-    X(fluid_synth_noteon)              \
-    X(fluid_synth_noteoff)             \
-    X(fluid_synth_key_pressure)        \
-    X(fluid_synth_cc)                  \
-    X(fluid_synth_program_change)      \
-    X(fluid_synth_channel_pressure)    \
-    X(fluid_synth_pitch_bend)          \
-    X(fluid_synth_process)
-
-struct FluidSynthApi {
-#define KELMAR_DECLARE(name) decltype(&::name) name = nullptr;
-    KELMAR_FLUIDSYNTH_FUNCTIONS(KELMAR_DECLARE)
-#undef KELMAR_DECLARE
-    void* library = nullptr;
-};
-
-struct FluidSynthLibrary {
-    FluidSynthApi api;
-    bool loaded = false;
-    std::string error; // why it is not loaded
-};
-
-FluidSynthLibrary loadFluidSynthLibrary(const std::string& file)
-{
-    // Lazy binding, as when linked: only the functions used get resolved.
-    FluidSynthLibrary result;
-    void* library = dlopen(file.c_str(), RTLD_LAZY | RTLD_LOCAL);
-    if (!library) {
-        const char* why = dlerror();
-        result.error = why ? why : file + " did not load";
-        return result;
-    }
-#define KELMAR_LOOK_UP(name)                                                              \
-    result.api.name = reinterpret_cast<decltype(result.api.name)>(dlsym(library, #name)); \
-    if (!result.api.name) {                                                               \
-        dlclose(library);                                                                 \
-        result.error = file + " is not FluidSynth 2: it lacks " #name;                    \
-        return result;                                                                    \
-    }
-    KELMAR_FLUIDSYNTH_FUNCTIONS(KELMAR_LOOK_UP)
-#undef KELMAR_LOOK_UP
-    result.api.library = library;
-    result.loaded = true;
-    return result;
-}
-
-// The FluidSynth in use, set by the first library that loads.
-std::atomic<const FluidSynthApi*> fluidSynthInUse{nullptr};
-
-// Loads `file` the first time it is asked for (a loaded library then stays
-// loaded) and returns the outcome, never changed afterwards. The process
-// uses one FluidSynth: a second library file that loads is refused.
-const FluidSynthLibrary& fluidSynthLibrary(const std::string& file)
-{
-    static std::mutex mutex;
-    static std::map<std::string, FluidSynthLibrary> libraries; // nodes never move
-    const std::lock_guard lock(mutex);
-    auto [entry, added] = libraries.try_emplace(file);
-    FluidSynthLibrary& library = entry->second;
-    if (!added)
-        return library;
-    library = loadFluidSynthLibrary(file);
-    const FluidSynthApi* inUse = fluidSynthInUse.load(std::memory_order_acquire);
-    if (library.loaded && !inUse) {
-        fluidSynthInUse.store(&library.api, std::memory_order_release);
-    } else if (library.loaded && inUse->library != library.api.library) {
-        dlclose(library.api.library);
-        library = {};
-        library.error = "another FluidSynth library is already in use";
-    }
-    return library;
-}
-
-// Only called on objects FluidSynth made, so a library is loaded.
-const FluidSynthApi& fluid() { return *fluidSynthInUse.load(std::memory_order_acquire); }
+const FluidSynthLibrary& fluid() { return FluidSynthLibrary::inUse(); }
 
 struct AudioDriver {
     const char* name;
@@ -167,7 +70,7 @@ constexpr std::uint32_t SdlInitAudio = 0x10;
 template <typename Function>
 Function* sdlFunction(const char* name)
 {
-    return reinterpret_cast<Function*>(dlsym(fluid().library, name));
+    return reinterpret_cast<Function*>(fluid().symbol(name));
 }
 
 bool startSdlAudio()
@@ -198,11 +101,7 @@ void FluidSynthEngine::FluidDeleter::operator()(fluid_audio_driver_t* driver) co
 
 const std::string& FluidSynthEngine::defaultLibrary()
 {
-    static const std::string library = [] {
-        const char* file = std::getenv("KELMAR_FLUIDSYNTH_LIBRARY");
-        return std::string(file && *file ? file : FluidSynthLibraryName);
-    }();
-    return library;
+    return FluidSynthLibrary::defaultFile();
 }
 
 FluidSynthEngine::FluidSynthEngine(std::string soundFont, Output output, std::string library)
@@ -233,8 +132,8 @@ FluidSynthEngine::~FluidSynthEngine()
 void FluidSynthEngine::run(Output output)
 {
     pthread_setname_np(pthread_self(), "kelmar-synth");
-    if (const FluidSynthLibrary& library = fluidSynthLibrary(library_); !library.loaded) {
-        noteFailure("FluidSynth could not be loaded: " + library.error + ".");
+    if (const FluidSynthLibrary& library = FluidSynthLibrary::load(library_); !library.isLoaded()) {
+        noteFailure("FluidSynth could not be loaded: " + library.error() + ".");
         synthFailed_.store(true, std::memory_order_release);
         markStarted();
         markReady();
