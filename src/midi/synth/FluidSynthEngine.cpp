@@ -9,7 +9,6 @@
 #include <cmath>
 #include <cstdio>
 #include <mutex>
-#include <string_view>
 #include <utility>
 
 #include "midi/MidiCodes.h"
@@ -20,27 +19,6 @@ namespace kelmar {
 namespace {
 
 const FluidSynthLibrary& fluid() { return FluidSynthLibrary::inUse(); }
-
-struct AudioDriver {
-    const char* name;
-    // Whether FluidSynth lets this driver call our render function; the
-    // others render by themselves, every period, silent or not.
-    bool callback;
-};
-
-// Tried in this order; the first that starts plays the synthesizer.
-// (Debian's FluidSynth has no native PipeWire driver; PipeWire systems
-// answer as pulseaudio or jack.)
-constexpr std::array<AudioDriver, 4> AudioDrivers = {{
-    {"pulseaudio", true},
-    {"jack", true},
-    {"alsa", true},
-    {"sdl2", false},
-}};
-
-// About 10 ms of output buffering at 48 kHz instead of FluidSynth's 16 x 64.
-constexpr int PeriodSize = 256;
-constexpr int Periods = 2;
 
 // While playing a batch, the engine's thread records its progress after
 // every so many messages, so that a sender finding the queue full waits
@@ -61,30 +39,6 @@ void setLogFunction(fluid_log_function_t function, void* data)
         fluid().fluid_set_log_function(level, function, data);
 }
 
-// Debian's FluidSynth wants the application to start SDL2's audio subsystem
-// before its sdl2 driver can open. SDL2 is loaded as a dependency of
-// libfluidsynth, so its two entry points are looked up there instead of
-// linking SDL2 into the program for them.
-constexpr std::uint32_t SdlInitAudio = 0x10;
-
-template <typename Function>
-Function* sdlFunction(const char* name)
-{
-    return reinterpret_cast<Function*>(fluid().symbol(name));
-}
-
-bool startSdlAudio()
-{
-    auto* init = sdlFunction<int(std::uint32_t)>("SDL_InitSubSystem");
-    return init && init(SdlInitAudio) == 0;
-}
-
-void stopSdlAudio()
-{
-    if (auto* quit = sdlFunction<void(std::uint32_t)>("SDL_QuitSubSystem"))
-        quit(SdlInitAudio);
-}
-
 float peakOf(const float* samples, int frames)
 {
     float peak = 0.0F;
@@ -97,7 +51,6 @@ float peakOf(const float* samples, int frames)
 
 void FluidSynthEngine::FluidDeleter::operator()(fluid_settings_t* settings) const { fluid().delete_fluid_settings(settings); }
 void FluidSynthEngine::FluidDeleter::operator()(fluid_synth_t* synth) const { fluid().delete_fluid_synth(synth); }
-void FluidSynthEngine::FluidDeleter::operator()(fluid_audio_driver_t* driver) const { fluid().delete_fluid_audio_driver(driver); }
 
 const std::string& FluidSynthEngine::defaultLibrary()
 {
@@ -120,9 +73,7 @@ FluidSynthEngine::~FluidSynthEngine()
     }
     queueChanged_.notify_one();
     thread_.join();
-    driver_.reset();
-    if (sdlAudioStarted_)
-        stopSdlAudio();
+    driver_.stop();
 }
 
 // The engine's thread: sets FluidSynth up with its messages caught, so that
@@ -170,13 +121,7 @@ bool FluidSynthEngine::createSynth()
         // Only the samples of programmes in use are kept in memory; a
         // programme change loads the ones it needs (on this thread).
         fluid().fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
-        fluid().fluid_settings_setint(settings, "audio.period-size", PeriodSize);
-        fluid().fluid_settings_setint(settings, "audio.periods", Periods);
-        // JACK: connect to the system's playback ports if there are any (a
-        // failed connection only leaves the ports unconnected); libjack never
-        // starts a server because the program sets JACK_NO_START_SERVER.
-        fluid().fluid_settings_setint(settings, "audio.jack.autoconnect", 1);
-        fluid().fluid_settings_setstr(settings, "audio.jack.id", "Kelmar synthesizer");
+        FluidSynthAudioDriver::configure(settings);
         synth_.reset(fluid().new_fluid_synth(settings));
     }
     if (synth_)
@@ -189,33 +134,15 @@ bool FluidSynthEngine::createSynth()
 
 void FluidSynthEngine::startAudioDriver()
 {
-    std::string reasons;
-    for (std::size_t i = 0; i < AudioDrivers.size(); ++i) {
-        noteProgress();
-        takeLogged();
-        if (tryAudioDriver(i)) {
-            driverIndex_.store(static_cast<int>(i), std::memory_order_release);
-            return;
-        }
-        const std::string why = takeLogged();
-        reasons += std::string(i == 0 ? "" : "; ") + AudioDrivers[i].name + ": " + (why.empty() ? "did not start" : why);
-    }
-    noteProblem("No audio output could be started (" + reasons + ").");
-}
-
-bool FluidSynthEngine::tryAudioDriver(std::size_t index)
-{
-    const AudioDriver& candidate = AudioDrivers[index];
-    const bool sdl = std::string_view(candidate.name) == "sdl2";
-    if (sdl && !startSdlAudio())
-        return false;
-    fluid().fluid_settings_setstr(settings_.get(), "audio.driver", candidate.name);
-    driver_.reset(candidate.callback ? fluid().new_fluid_audio_driver2(settings_.get(), &renderForDriver, this)
-                                     : fluid().new_fluid_audio_driver(settings_.get(), synth_.get()));
-    if (sdl && !driver_)
-        stopSdlAudio();
-    sdlAudioStarted_ = sdl && driver_;
-    return driver_ != nullptr;
+    const std::string reasons = driver_.start(
+        settings_.get(), synth_.get(), &renderForDriver, this,
+        [this] {
+            noteProgress();
+            takeLogged();
+        },
+        [this] { return takeLogged(); });
+    if (!reasons.empty())
+        noteProblem("No audio output could be started (" + reasons + ").");
 }
 
 // Selects programme 0 on every channel but the drum channel, whose kit
@@ -388,7 +315,7 @@ void FluidSynthEngine::render(std::span<float> left, std::span<float> right)
     std::ranges::fill(right, 0.0F);
     waitUntilReady();
     waitUntilPlayed();
-    if (!synth_ || driver_)
+    if (!synth_ || driver_.isRunning())
         return;
     const std::size_t frames = std::min(left.size(), right.size());
     for (std::size_t done = 0; done < frames;) {
@@ -442,8 +369,7 @@ void FluidSynthEngine::renderBlock(int frames, float* left, float* right)
 
 std::string FluidSynthEngine::audioDriver() const
 {
-    const int index = driverIndex_.load(std::memory_order_acquire);
-    return index < 0 ? std::string() : std::string(AudioDrivers[static_cast<std::size_t>(index)].name);
+    return driver_.name();
 }
 
 // The audio driver may have set the synthesizer to its device's rate.

@@ -15,6 +15,7 @@
 
 #include "midi/MidiMessage.h"
 #include "midi/OutputBackpressure.h"
+#include "midi/synth/FluidSynthAudioDriver.h"
 #include "midi/synth/HeldNotes.h"
 
 namespace kelmar {
@@ -109,7 +110,6 @@ private:
     struct FluidDeleter {
         void operator()(fluid_settings_t* settings) const;
         void operator()(fluid_synth_t* synth) const;
-        void operator()(fluid_audio_driver_t* driver) const;
     };
 
     static void logToStandardError(int level, const char* message, void* data);
@@ -119,7 +119,6 @@ private:
     void run(Output output);
     bool createSynth();
     void startAudioDriver();
-    bool tryAudioDriver(std::size_t index);
     void loadSoundFont();
     void markReady();
     void playQueued();
@@ -136,9 +135,7 @@ private:
     std::string library_;
     std::unique_ptr<fluid_settings_t, FluidDeleter> settings_;
     std::unique_ptr<fluid_synth_t, FluidDeleter> synth_;
-    std::unique_ptr<fluid_audio_driver_t, FluidDeleter> driver_;
-    std::atomic<int> driverIndex_{-1};
-    bool sdlAudioStarted_ = false;
+    FluidSynthAudioDriver driver_; // started by the engine's thread, stopped by the destructor
 
     // Messages waiting for the engine's thread, and how many have been
     // sent and played, all under queueMutex_.
