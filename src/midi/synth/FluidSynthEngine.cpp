@@ -2,142 +2,23 @@
 
 #include <fluidsynth.h>
 
-#include <dlfcn.h>
 #include <malloc.h>
 #include <pthread.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
-#include <map>
 #include <mutex>
-#include <string_view>
 #include <utility>
 
 #include "midi/MidiCodes.h"
+#include "midi/synth/FluidSynthLibrary.h"
 
 namespace kelmar {
 
 namespace {
 
-// FluidSynth is loaded by the first engine, on the engine's thread, rather
-// than linked into the program: libfluidsynth brings some forty libraries
-// with it (sound servers, SDL2, sound file codecs), and loading them before
-// main() cost the start several milliseconds of main-thread time.
-static_assert(FLUIDSYNTH_VERSION_MAJOR == 2 && FLUIDSYNTH_VERSION_MINOR >= 2, "libfluidsynth.so.3 is FluidSynth 2.2 on");
-constexpr const char* FluidSynthLibraryName = "libfluidsynth.so.3";
-
-#define KELMAR_FLUIDSYNTH_FUNCTIONS(X) \
-    X(fluid_set_log_function)          \
-    X(new_fluid_settings)              \
-    X(delete_fluid_settings)           \
-    X(fluid_settings_setnum)           \
-    X(fluid_settings_setint)           \
-    X(fluid_settings_setstr)           \
-    X(fluid_settings_getnum)           \
-    X(new_fluid_synth)                 \
-    X(delete_fluid_synth)              \
-    X(new_fluid_audio_driver)          \
-    X(new_fluid_audio_driver2)         \
-    X(delete_fluid_audio_driver)       \
-    X(fluid_synth_sfload)              \
-    X(fluid_synth_noteon)              \
-    X(fluid_synth_noteoff)             \
-    X(fluid_synth_key_pressure)        \
-    X(fluid_synth_cc)                  \
-    X(fluid_synth_program_change)      \
-    X(fluid_synth_channel_pressure)    \
-    X(fluid_synth_pitch_bend)          \
-    X(fluid_synth_process)
-
-struct FluidSynthApi {
-#define KELMAR_DECLARE(name) decltype(&::name) name = nullptr;
-    KELMAR_FLUIDSYNTH_FUNCTIONS(KELMAR_DECLARE)
-#undef KELMAR_DECLARE
-    void* library = nullptr;
-};
-
-struct FluidSynthLibrary {
-    FluidSynthApi api;
-    bool loaded = false;
-    std::string error; // why it is not loaded
-};
-
-FluidSynthLibrary loadFluidSynthLibrary(const std::string& file)
-{
-    // Lazy binding, as when linked: only the functions used get resolved.
-    FluidSynthLibrary result;
-    void* library = dlopen(file.c_str(), RTLD_LAZY | RTLD_LOCAL);
-    if (!library) {
-        const char* why = dlerror();
-        result.error = why ? why : file + " did not load";
-        return result;
-    }
-#define KELMAR_LOOK_UP(name)                                                              \
-    result.api.name = reinterpret_cast<decltype(result.api.name)>(dlsym(library, #name)); \
-    if (!result.api.name) {                                                               \
-        dlclose(library);                                                                 \
-        result.error = file + " is not FluidSynth 2: it lacks " #name;                    \
-        return result;                                                                    \
-    }
-    KELMAR_FLUIDSYNTH_FUNCTIONS(KELMAR_LOOK_UP)
-#undef KELMAR_LOOK_UP
-    result.api.library = library;
-    result.loaded = true;
-    return result;
-}
-
-// The FluidSynth in use, set by the first library that loads.
-std::atomic<const FluidSynthApi*> fluidSynthInUse{nullptr};
-
-// Loads `file` the first time it is asked for (a loaded library then stays
-// loaded) and returns the outcome, never changed afterwards. The process
-// uses one FluidSynth: a second library file that loads is refused.
-const FluidSynthLibrary& fluidSynthLibrary(const std::string& file)
-{
-    static std::mutex mutex;
-    static std::map<std::string, FluidSynthLibrary> libraries; // nodes never move
-    const std::lock_guard lock(mutex);
-    auto [entry, added] = libraries.try_emplace(file);
-    FluidSynthLibrary& library = entry->second;
-    if (!added)
-        return library;
-    library = loadFluidSynthLibrary(file);
-    const FluidSynthApi* inUse = fluidSynthInUse.load(std::memory_order_acquire);
-    if (library.loaded && !inUse) {
-        fluidSynthInUse.store(&library.api, std::memory_order_release);
-    } else if (library.loaded && inUse->library != library.api.library) {
-        dlclose(library.api.library);
-        library = {};
-        library.error = "another FluidSynth library is already in use";
-    }
-    return library;
-}
-
-// Only called on objects FluidSynth made, so a library is loaded.
-const FluidSynthApi& fluid() { return *fluidSynthInUse.load(std::memory_order_acquire); }
-
-struct AudioDriver {
-    const char* name;
-    // Whether FluidSynth lets this driver call our render function; the
-    // others render by themselves, every period, silent or not.
-    bool callback;
-};
-
-// Tried in this order; the first that starts plays the synthesizer.
-// (Debian's FluidSynth has no native PipeWire driver; PipeWire systems
-// answer as pulseaudio or jack.)
-constexpr std::array<AudioDriver, 4> AudioDrivers = {{
-    {"pulseaudio", true},
-    {"jack", true},
-    {"alsa", true},
-    {"sdl2", false},
-}};
-
-// About 10 ms of output buffering at 48 kHz instead of FluidSynth's 16 x 64.
-constexpr int PeriodSize = 256;
-constexpr int Periods = 2;
+const FluidSynthLibrary& fluid() { return FluidSynthLibrary::inUse(); }
 
 // While playing a batch, the engine's thread records its progress after
 // every so many messages, so that a sender finding the queue full waits
@@ -158,30 +39,6 @@ void setLogFunction(fluid_log_function_t function, void* data)
         fluid().fluid_set_log_function(level, function, data);
 }
 
-// Debian's FluidSynth wants the application to start SDL2's audio subsystem
-// before its sdl2 driver can open. SDL2 is loaded as a dependency of
-// libfluidsynth, so its two entry points are looked up there instead of
-// linking SDL2 into the program for them.
-constexpr std::uint32_t SdlInitAudio = 0x10;
-
-template <typename Function>
-Function* sdlFunction(const char* name)
-{
-    return reinterpret_cast<Function*>(dlsym(fluid().library, name));
-}
-
-bool startSdlAudio()
-{
-    auto* init = sdlFunction<int(std::uint32_t)>("SDL_InitSubSystem");
-    return init && init(SdlInitAudio) == 0;
-}
-
-void stopSdlAudio()
-{
-    if (auto* quit = sdlFunction<void(std::uint32_t)>("SDL_QuitSubSystem"))
-        quit(SdlInitAudio);
-}
-
 float peakOf(const float* samples, int frames)
 {
     float peak = 0.0F;
@@ -194,15 +51,10 @@ float peakOf(const float* samples, int frames)
 
 void FluidSynthEngine::FluidDeleter::operator()(fluid_settings_t* settings) const { fluid().delete_fluid_settings(settings); }
 void FluidSynthEngine::FluidDeleter::operator()(fluid_synth_t* synth) const { fluid().delete_fluid_synth(synth); }
-void FluidSynthEngine::FluidDeleter::operator()(fluid_audio_driver_t* driver) const { fluid().delete_fluid_audio_driver(driver); }
 
 const std::string& FluidSynthEngine::defaultLibrary()
 {
-    static const std::string library = [] {
-        const char* file = std::getenv("KELMAR_FLUIDSYNTH_LIBRARY");
-        return std::string(file && *file ? file : FluidSynthLibraryName);
-    }();
-    return library;
+    return FluidSynthLibrary::defaultFile();
 }
 
 FluidSynthEngine::FluidSynthEngine(std::string soundFont, Output output, std::string library)
@@ -221,9 +73,7 @@ FluidSynthEngine::~FluidSynthEngine()
     }
     queueChanged_.notify_one();
     thread_.join();
-    driver_.reset();
-    if (sdlAudioStarted_)
-        stopSdlAudio();
+    driver_.stop();
 }
 
 // The engine's thread: sets FluidSynth up with its messages caught, so that
@@ -233,8 +83,8 @@ FluidSynthEngine::~FluidSynthEngine()
 void FluidSynthEngine::run(Output output)
 {
     pthread_setname_np(pthread_self(), "kelmar-synth");
-    if (const FluidSynthLibrary& library = fluidSynthLibrary(library_); !library.loaded) {
-        noteFailure("FluidSynth could not be loaded: " + library.error + ".");
+    if (const FluidSynthLibrary& library = FluidSynthLibrary::load(library_); !library.isLoaded()) {
+        noteFailure("FluidSynth could not be loaded: " + library.error() + ".");
         synthFailed_.store(true, std::memory_order_release);
         markStarted();
         markReady();
@@ -271,13 +121,7 @@ bool FluidSynthEngine::createSynth()
         // Only the samples of programmes in use are kept in memory; a
         // programme change loads the ones it needs (on this thread).
         fluid().fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
-        fluid().fluid_settings_setint(settings, "audio.period-size", PeriodSize);
-        fluid().fluid_settings_setint(settings, "audio.periods", Periods);
-        // JACK: connect to the system's playback ports if there are any (a
-        // failed connection only leaves the ports unconnected); libjack never
-        // starts a server because the program sets JACK_NO_START_SERVER.
-        fluid().fluid_settings_setint(settings, "audio.jack.autoconnect", 1);
-        fluid().fluid_settings_setstr(settings, "audio.jack.id", "Kelmar synthesizer");
+        FluidSynthAudioDriver::configure(settings);
         synth_.reset(fluid().new_fluid_synth(settings));
     }
     if (synth_)
@@ -290,33 +134,15 @@ bool FluidSynthEngine::createSynth()
 
 void FluidSynthEngine::startAudioDriver()
 {
-    std::string reasons;
-    for (std::size_t i = 0; i < AudioDrivers.size(); ++i) {
-        noteProgress();
-        takeLogged();
-        if (tryAudioDriver(i)) {
-            driverIndex_.store(static_cast<int>(i), std::memory_order_release);
-            return;
-        }
-        const std::string why = takeLogged();
-        reasons += std::string(i == 0 ? "" : "; ") + AudioDrivers[i].name + ": " + (why.empty() ? "did not start" : why);
-    }
-    noteProblem("No audio output could be started (" + reasons + ").");
-}
-
-bool FluidSynthEngine::tryAudioDriver(std::size_t index)
-{
-    const AudioDriver& candidate = AudioDrivers[index];
-    const bool sdl = std::string_view(candidate.name) == "sdl2";
-    if (sdl && !startSdlAudio())
-        return false;
-    fluid().fluid_settings_setstr(settings_.get(), "audio.driver", candidate.name);
-    driver_.reset(candidate.callback ? fluid().new_fluid_audio_driver2(settings_.get(), &renderForDriver, this)
-                                     : fluid().new_fluid_audio_driver(settings_.get(), synth_.get()));
-    if (sdl && !driver_)
-        stopSdlAudio();
-    sdlAudioStarted_ = sdl && driver_;
-    return driver_ != nullptr;
+    const std::string reasons = driver_.start(
+        settings_.get(), synth_.get(), &renderForDriver, this,
+        [this] {
+            noteProgress();
+            takeLogged();
+        },
+        [this] { return takeLogged(); });
+    if (!reasons.empty())
+        noteProblem("No audio output could be started (" + reasons + ").");
 }
 
 // Selects programme 0 on every channel but the drum channel, whose kit
@@ -483,61 +309,13 @@ void FluidSynthEngine::selectDrumKitBefore(const MidiBytes& message)
     }
 }
 
-void FluidSynthEngine::HeldNotes::track(const MidiBytes& message)
-{
-    const int channel = message.data[0] & 0x0F;
-    const int data1 = message.data[1] & 0x7F;
-    const int data2 = message.data[2] & 0x7F;
-    auto& keys = down_[static_cast<std::size_t>(channel)];
-    switch (message.data[0] & 0xF0) {
-    case NoteOn:
-        if (data2 != 0) {
-            if (!keys.test(static_cast<std::size_t>(data1)))
-                ++keys_;
-            keys.set(static_cast<std::size_t>(data1));
-            break;
-        }
-        [[fallthrough]];
-    case NoteOff:
-        if (keys.test(static_cast<std::size_t>(data1)))
-            --keys_;
-        keys.reset(static_cast<std::size_t>(data1));
-        break;
-    case ControlChange:
-        if (data1 == Sustain || data1 == Sostenuto)
-            setPedal(channel, data1 == Sustain ? 1 : 2, data2 >= 64);
-        else if (data1 == ResetAllControllers)
-            setPedal(channel, 3, false);
-        else if (data1 == AllSoundOff || data1 >= AllNotesOff)
-            allNotesOff(channel);
-        break;
-    default:
-        break;
-    }
-}
-
-void FluidSynthEngine::HeldNotes::allNotesOff(int channel)
-{
-    auto& keys = down_[static_cast<std::size_t>(channel)];
-    keys_ -= static_cast<int>(keys.count());
-    keys.reset();
-}
-
-void FluidSynthEngine::HeldNotes::setPedal(int channel, int pedal, bool down)
-{
-    auto& pedals = pedalsDown_[static_cast<std::size_t>(channel)];
-    const bool wasDown = pedals != 0;
-    pedals = static_cast<std::uint8_t>(down ? (pedals | pedal) : (pedals & ~pedal));
-    pedals_ += (pedals != 0 ? 1 : 0) - (wasDown ? 1 : 0);
-}
-
 void FluidSynthEngine::render(std::span<float> left, std::span<float> right)
 {
     std::ranges::fill(left, 0.0F);
     std::ranges::fill(right, 0.0F);
     waitUntilReady();
     waitUntilPlayed();
-    if (!synth_ || driver_)
+    if (!synth_ || driver_.isRunning())
         return;
     const std::size_t frames = std::min(left.size(), right.size());
     for (std::size_t done = 0; done < frames;) {
@@ -591,8 +369,7 @@ void FluidSynthEngine::renderBlock(int frames, float* left, float* right)
 
 std::string FluidSynthEngine::audioDriver() const
 {
-    const int index = driverIndex_.load(std::memory_order_acquire);
-    return index < 0 ? std::string() : std::string(AudioDrivers[static_cast<std::size_t>(index)].name);
+    return driver_.name();
 }
 
 // The audio driver may have set the synthesizer to its device's rate.

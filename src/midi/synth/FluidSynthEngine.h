@@ -2,9 +2,7 @@
 
 #include <fluidsynth/types.h>
 
-#include <array>
 #include <atomic>
-#include <bitset>
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
@@ -17,6 +15,8 @@
 
 #include "midi/MidiMessage.h"
 #include "midi/OutputBackpressure.h"
+#include "midi/synth/FluidSynthAudioDriver.h"
+#include "midi/synth/HeldNotes.h"
 
 namespace kelmar {
 
@@ -110,23 +110,6 @@ private:
     struct FluidDeleter {
         void operator()(fluid_settings_t* settings) const;
         void operator()(fluid_synth_t* synth) const;
-        void operator()(fluid_audio_driver_t* driver) const;
-    };
-
-    // Keys and pedals held, as played so far; kept by the engine's thread.
-    class HeldNotes {
-    public:
-        void track(const MidiBytes& message);
-        bool any() const { return keys_ > 0 || pedals_ > 0; }
-
-    private:
-        void allNotesOff(int channel);
-        void setPedal(int channel, int pedal, bool down);
-
-        std::array<std::bitset<128>, 16> down_{};
-        std::array<std::uint8_t, 16> pedalsDown_{}; // bit 0 sustain, bit 1 sostenuto
-        int keys_ = 0;
-        int pedals_ = 0;
     };
 
     static void logToStandardError(int level, const char* message, void* data);
@@ -136,7 +119,6 @@ private:
     void run(Output output);
     bool createSynth();
     void startAudioDriver();
-    bool tryAudioDriver(std::size_t index);
     void loadSoundFont();
     void markReady();
     void playQueued();
@@ -153,9 +135,7 @@ private:
     std::string library_;
     std::unique_ptr<fluid_settings_t, FluidDeleter> settings_;
     std::unique_ptr<fluid_synth_t, FluidDeleter> synth_;
-    std::unique_ptr<fluid_audio_driver_t, FluidDeleter> driver_;
-    std::atomic<int> driverIndex_{-1};
-    bool sdlAudioStarted_ = false;
+    FluidSynthAudioDriver driver_; // started by the engine's thread, stopped by the destructor
 
     // Messages waiting for the engine's thread, and how many have been
     // sent and played, all under queueMutex_.
