@@ -81,17 +81,6 @@ constexpr bool everyCodeInItsPlace()
 }
 static_assert(everyCodeInItsPlace());
 
-// The codes that play run an operation; the others have none.
-constexpr bool operationExactlyForPairs()
-{
-    for (const PairDescriptor& pair : Pairs) {
-        if ((pair.kind == PairKind::Pair) != (pair.operation != nullptr))
-            return false;
-    }
-    return true;
-}
-static_assert(operationExactlyForPairs());
-
 // Only a code that plays reads a fixed-value box.
 constexpr bool boxesOnlyForPairs()
 {
