@@ -73,6 +73,8 @@ AboutBox::AboutBox(QWidget* parent)
     descriptionPalette.setColor(QPalette::Base, DescriptionBackground);
     text3_->setPalette(descriptionPalette);
     text3_->setLineWrapMode(QPlainTextEdit::WidgetWidth); // the description wraps within its box
+    // Presses pass through the line to the verse it lies over.
+    text3_->setAttribute(Qt::WA_TransparentForMouseEvents);
     text3_->hide(); // shown, over the verse, while it holds a line
     text3_->raise();
 
