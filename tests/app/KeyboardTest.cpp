@@ -126,6 +126,17 @@ TEST_F(KeyboardTest, TheBarsAreTabStopsAndTheKeysMoveThemAsClicksDo)
         order.push_back(QApplication::focusWidget()->objectName());
     }
     EXPECT_EQ(order, (std::vector<QString>{"MidiChannelScroll", "VolumeScroll", "OctaveScroll", "PanScroll"}));
+    // and within an area, row by row (pair 1 leaves both fixed-value boxes
+    // disabled); area 1, a mirror image, starts at its left.
+    area0().PerfCheck->setFocus();
+    order.clear();
+    for (int i = 0; i < 9; ++i) {
+        key(QApplication::focusWidget(), Qt::Key_Tab);
+        order.push_back(QApplication::focusWidget()->objectName());
+    }
+    EXPECT_EQ(order, (std::vector<QString>{"MouseDownCheck", "PerformanceImage", "HeightCombo", "VLimitMin", "VLimitMax",
+                                           "WidthCombo", "HLimitMin", "HLimitMax", "MouseDownCheck"}));
+    EXPECT_EQ(QApplication::focusWidget()->property("Index"), 1);
 
     auto* channel = control<QScrollBar>("MidiChannelScroll");
     auto* pan = control<QScrollBar>("PanScroll");

@@ -9,6 +9,7 @@
 #include "ui/ClassicFrame.h"
 #include "ui/ControlArray.h"
 #include "ui/Place.h"
+#include "ui/TabOrder.h"
 #include "ui/Twips.h"
 #include "ui/ValueBox.h"
 #include "ui/WindowFonts.h"
@@ -22,6 +23,8 @@ namespace {
 
 // The static captions of area i are FormulatorLabel(1 + 6i) .. (6 + 6i).
 constexpr int FirstCaptionIndex = 1;
+// Controls whose tops differ by less than this stand on one row.
+constexpr int RowTolerance = 150;
 
 QCheckBox* checkBox(QWidget* parent, const char* caption, bool checked)
 {
@@ -135,6 +138,10 @@ PerformanceAreaWidgets PerformanceAreaWidgets::build(int index, QWidget* contain
     w.HLimitMax = place(textBox(f, "HLMax"), "HLimitMax", index, at.HLimitMax);
     addCaptions(f, index, at);
     describeArea(w);
+    // The areas are mirror images of each other: Tab follows each one's own rows.
+    setReadingTabOrder({w.PerfCheck, w.MouseDownCheck, w.PerformanceImage, w.HeightCombo, w.WidthCombo, w.VelText,
+                        w.PitchText, w.VLimitMin, w.VLimitMax, w.HLimitMin, w.HLimitMax},
+                       Twips::toPixels(RowTolerance));
     return w;
 }
 
