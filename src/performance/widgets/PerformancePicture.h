@@ -5,6 +5,8 @@
 #include <QPointF>
 #include <QWidget>
 
+#include "performance/PerformanceScaling.h"
+
 namespace kelmar {
 
 // The picture of a performance area (PerformanceImage): a 14 x 14 image of
@@ -22,7 +24,7 @@ namespace kelmar {
 class PerformancePicture : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int MaxValue = 126;
+    static constexpr int MaxValue = PerformanceScaling::MaxValue;
 
     explicit PerformancePicture(QWidget* parent);
 
