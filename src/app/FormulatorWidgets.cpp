@@ -44,6 +44,7 @@ FormulatorWidgets FormulatorWidgets::build(QWidget* frame)
         check->setFont(WindowFonts::small());
         check->setGeometry(Twips::toPixels(row.check));
         check->setEnabled(r != VolumeRow);
+        check->setFocusPolicy(Qt::NoFocus); // the panel lies behind the general controls: no tab stop
         ControlArray::tag(check, QStringLiteral("frm_param"), r);
         f.frm_param.at(i) = check;
 
@@ -51,21 +52,26 @@ FormulatorWidgets FormulatorWidgets::build(QWidget* frame)
         list->setFont(WindowFonts::small());
         list->setEditable(true);
         list->setEditText(QStringLiteral("1"));
+        list->setFocusPolicy(Qt::NoFocus);
         list->setGeometry(Twips::toPixels(TwipRect{1395, row.listTop, 675, 285}));
         ControlArray::tag(list, QStringLiteral("var_num"), r);
+        list->setAccessibleName(QStringLiteral("Formulator number: ") + QString::fromLatin1(row.parameter));
         f.var_num.at(i) = list;
 
         auto* value = new QLabel(QString::fromLatin1(row.value), frame);
         value->setFont(WindowFonts::small());
         value->setGeometry(Twips::toPixels(TwipRect{2205, row.valueTop, 360, 195}));
         ControlArray::tag(value, QStringLiteral("valueLabel"), r);
+        value->setAccessibleName(QStringLiteral("Formulator value: ") + QString::fromLatin1(row.value));
         f.valueLabel.at(i) = value;
     }
     f.obtype = new QComboBox(frame);
     f.obtype->setObjectName(QStringLiteral("obtype"));
     f.obtype->setFont(WindowFonts::small(ObtypePointSize));
     f.obtype->setEditable(false);
+    f.obtype->setFocusPolicy(Qt::NoFocus);
     f.obtype->setGeometry(Twips::toPixels(TwipRect{2625, 210, 795, 270}));
+    f.obtype->setAccessibleName(QStringLiteral("Formulator object type"));
     return f;
 }
 

@@ -5,6 +5,9 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "ui/PickList.h"
+#include "ui/ValueBox.h"
+
 namespace kelmar {
 
 GeneralControlsBinding::GeneralControlsBinding(const GeneralControlWidgets& widgets, QPushButton* allOff,
@@ -15,20 +18,17 @@ GeneralControlsBinding::GeneralControlsBinding(const GeneralControlWidgets& widg
 {
     const GeneralControlWidgets& w = widgets_;
     connect(w.MidiChannelScroll, &QScrollBar::valueChanged, this,
-            [this](int v) { widgets_.MIDIChannelOutLabel->setText(controls_.channelChanged(v)); });
+            [this](int v) { showValue(widgets_.MIDIChannelOutLabel, controls_.channelChanged(v)); });
     connect(w.VolumeScroll, &QScrollBar::valueChanged, this,
-            [this](int v) { widgets_.LabelVolume->setText(controls_.volumeChanged(v)); });
+            [this](int v) { showValue(widgets_.LabelVolume, controls_.volumeChanged(v)); });
     connect(w.OctaveScroll, &QScrollBar::valueChanged, this,
-            [this](int v) { widgets_.LabelOctave->setText(controls_.octaveChanged(v)); });
+            [this](int v) { showValue(widgets_.LabelOctave, controls_.octaveChanged(v)); });
     connect(w.PanScroll, &QScrollBar::valueChanged, this,
-            [this](int v) { widgets_.LabelPan->setText(controls_.panChanged(v)); });
-    // Both lists pick a programme by position; -1 (an emptied list) picks nothing.
-    for (QComboBox* list : {w.ComboPatch, w.FavouritePatch}) {
-        connect(list, &QComboBox::currentIndexChanged, this, [this](int position) {
-            if (position >= 0)
-                controls_.patchPicked(position);
-        });
-    }
+            [this](int v) { showValue(widgets_.LabelPan, controls_.panChanged(v)); });
+    // Both lists pick a programme by position, on every pick: picking the
+    // entry shown sends it again, on the channel now current.
+    for (QComboBox* list : {w.ComboPatch, w.FavouritePatch})
+        connectPicks(list, this, [this](int position) { controls_.patchPicked(position); });
     connect(w.Command1, &QPushButton::clicked, this, [this] { controls_.panCentre(); });
     connect(allOff, &QPushButton::clicked, this, [this] { controls_.allNotesOff(); });
 }

@@ -14,8 +14,8 @@ class MidiMessageLayer;
 // Binds the general channel controls the window built, and its All Notes
 // Off button, to their handling: bars report every value (also while a
 // thumb is dragged) and show what the handling returns in their value box,
-// lists report every change of position, buttons their clicks. The handling
-// moves the patch list and the bars through this binding.
+// lists report every change of position and every user pick, buttons their
+// clicks. The handling moves the patch list and the bars through this binding.
 class GeneralControlsBinding : public QObject, private GeneralControls::Controls {
     Q_OBJECT
 

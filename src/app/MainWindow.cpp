@@ -35,12 +35,13 @@ constexpr std::array<TwipRect, 3> FramePlaces = {{
     {3675, 180, 3960, 330}, // Formulator
 }};
 
-QLabel* decoration(QWidget* frame, const char* name, const QPixmap& image, const TwipRect& where)
+QLabel* decoration(QWidget* frame, const char* name, const char* spoken, const QPixmap& image, const TwipRect& where)
 {
     auto* picture = new QLabel(frame);
     picture->setObjectName(QString::fromLatin1(name));
     picture->setPixmap(image);
     picture->setGeometry(Twips::toPixels(where));
+    picture->setAccessibleName(QString::fromLatin1(spoken));
     return picture;
 }
 
@@ -171,9 +172,10 @@ void MainWindow::buildPerformanceFrame(QGroupBox* frame)
     allOff_->setObjectName(QStringLiteral("AllOff"));
     allOff_->setFont(WindowFonts::sans());
     allOff_->setGeometry(Twips::toPixels(TwipRect{6945, 4605, 1065, 315}));
+    allOff_->setAccessibleDescription(QStringLiteral("Silences every note on every channel"));
 
-    goImage_ = decoration(frame, "GoImage", DecorationImages::go(), {8055, 4635, 300, 285});
-    allOffImage_ = decoration(frame, "AllOffImage", DecorationImages::allOff(), {8430, 4635, 300, 285});
+    goImage_ = decoration(frame, "GoImage", "Go picture", DecorationImages::go(), {8055, 4635, 300, 285});
+    allOffImage_ = decoration(frame, "AllOffImage", "All notes off picture", DecorationImages::allOff(), {8430, 4635, 300, 285});
 }
 
 } // namespace kelmar

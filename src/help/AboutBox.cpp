@@ -56,6 +56,7 @@ AboutBox::AboutBox(QWidget* parent)
     image1_->setScaledContents(true);
     image1_->setMouseTracking(true);
     image1_->installEventFilter(this);
+    image1_->setAccessibleName("Kelmar picture");
 
     hotSpot_ = new QWidget(this);
     hotSpot_->setObjectName("kelmor_about");
@@ -67,17 +68,22 @@ AboutBox::AboutBox(QWidget* parent)
     text2_->setFont(WindowFonts::small(7.0)); // all thirteen lines fit the box
     text2_->setPlainText(QString(Verse).replace("\r\n", "\n"));
     text2_->viewport()->installEventFilter(this);
+    text2_->setAccessibleName(VerseTitle);
 
     text3_ = textBox("Text3", Twips::toPixels(TwipRect{4440, 60, 1920, 960}), LightGrey);
     QPalette descriptionPalette = text3_->palette();
     descriptionPalette.setColor(QPalette::Base, DescriptionBackground);
     text3_->setPalette(descriptionPalette);
     text3_->setLineWrapMode(QPlainTextEdit::WidgetWidth); // the description wraps within its box
+    // Presses pass through the line to the verse it lies over.
+    text3_->setAttribute(Qt::WA_TransparentForMouseEvents);
     text3_->hide(); // shown, over the verse, while it holds a line
     text3_->raise();
+    text3_->setAccessibleName("Description");
 
     text1_ = textBox("Text1", Twips::toPixels(TwipRect{4350, 2685, 2025, 825}), Grey);
     text1_->setPlainText(Notice);
+    text1_->setAccessibleName("Notice");
 
     label1_ = new QLabel("kelmar v0.1", this);
     label1_->setObjectName("Label1");

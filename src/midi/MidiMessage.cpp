@@ -35,11 +35,6 @@ int messageLength(int status)
     }
 }
 
-bool isFilteredRealtime(std::uint8_t status)
-{
-    return status == 0xF8 || status == 0xFE;
-}
-
 std::optional<MidiBytes> encodeShortMessage(int status, const MidiValue& data1, const MidiValue& data2)
 {
     const int length = messageLength(status);

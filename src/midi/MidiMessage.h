@@ -24,9 +24,12 @@ struct MidiBytes {
 // bytes, system exclusive, the undefined system codes).
 int messageLength(int status);
 
-// True for the real-time bytes that input does not queue (timing clock,
-// active sensing); system exclusive is left out by the splitter below.
-bool isFilteredRealtime(std::uint8_t status);
+// True for the system real-time bytes (0xF8..0xFF): one byte each, and
+// allowed anywhere in the stream, also between a message's bytes.
+constexpr bool isRealtime(std::uint8_t byte)
+{
+    return byte >= 0xF8;
+}
 
 // Builds the bytes to transmit for the port's Status, Data1 and Data2 fields:
 // the length follows the status, data bytes are clamped to 0..127, and a
@@ -41,41 +44,63 @@ struct InputMessage {
     bool operator==(const InputMessage&) const = default;
 };
 
-// Splits one received event into complete messages and hands each one that
-// input keeps to `take`. System exclusive, timing clock, active sensing,
-// stray data bytes and truncated messages are skipped. Real-time safe.
+// Splits one received event into complete messages and hands each to
+// `take`, in the order their last byte arrived: a real-time byte found
+// between a message's bytes comes before that message. System exclusive,
+// undefined codes, stray data bytes and truncated messages are skipped.
+// Real-time safe.
 template <typename Take>
 void splitIncoming(std::span<const std::uint8_t> bytes, Take&& take)
 {
+    auto takeRealtime = [&](std::uint8_t byte) {
+        if (messageLength(byte) == 1) // 0xF9 and 0xFD are undefined
+            take(InputMessage{byte, 0, 0});
+    };
     std::size_t i = 0;
     while (i < bytes.size()) {
-        const std::uint8_t status = bytes[i];
-        if (status == 0xF0) { // system exclusive: skip to its end
-            while (i < bytes.size() && bytes[i] != 0xF7)
+        const std::uint8_t status = bytes[i++];
+        if (isRealtime(status)) {
+            takeRealtime(status);
+            continue;
+        }
+        if (status == 0xF0) { // system exclusive: skip to its end, keeping real-time bytes
+            while (i < bytes.size() && bytes[i] != 0xF7) {
+                if (isRealtime(bytes[i]))
+                    takeRealtime(bytes[i]);
                 ++i;
+            }
             ++i;
             continue;
         }
         const int length = messageLength(status);
-        if (length == 0 || i + static_cast<std::size_t>(length) > bytes.size()) {
-            ++i;
+        if (length == 0)
             continue;
+        InputMessage m{status, 0, 0};
+        int have = 1;
+        std::size_t next = i;
+        std::size_t realtimeSeen = 0;
+        while (have < length && next < bytes.size()) {
+            const std::uint8_t byte = bytes[next];
+            if (isRealtime(byte)) {
+                ++realtimeSeen;
+            } else if (byte >= 0x80) {
+                break; // a status byte where data belongs: the message is broken
+            } else {
+                (have == 1 ? m.data1 : m.data2) = byte;
+                ++have;
+            }
+            ++next;
         }
-        bool complete = true;
-        for (int k = 1; k < length; ++k)
-            complete = complete && bytes[i + k] < 0x80;
-        if (!complete) {
-            ++i;
-            continue;
+        if (have < length)
+            continue; // resume at the byte after the status; its real-time bytes come then
+        for (std::size_t k = i; realtimeSeen > 0 && k < next; ++k) {
+            if (isRealtime(bytes[k])) {
+                takeRealtime(bytes[k]);
+                --realtimeSeen;
+            }
         }
-        if (!isFilteredRealtime(status)) {
-            InputMessage m;
-            m.status = status;
-            m.data1 = length > 1 ? bytes[i + 1] : 0;
-            m.data2 = length > 2 ? bytes[i + 2] : 0;
-            take(m);
-        }
-        i += static_cast<std::size_t>(length);
+        take(m);
+        i = next;
     }
 }
 

@@ -17,4 +17,18 @@ inline void styleAsValueBox(QLabel* box)
     box->setPalette(palette);
 }
 
+// A value box's accessible name is its caption followed by what it shows,
+// so that assistive tools read the value with what it is.
+inline void setValueCaption(QLabel* box, const QString& caption)
+{
+    box->setProperty("ValueCaption", caption);
+    box->setAccessibleName(caption + QStringLiteral(": ") + box->text().trimmed());
+}
+
+inline void showValue(QLabel* box, const QString& text)
+{
+    box->setText(text);
+    box->setAccessibleName(box->property("ValueCaption").toString() + QStringLiteral(": ") + text.trimmed());
+}
+
 } // namespace kelmar

@@ -177,7 +177,7 @@ TEST_F(MainWindowTest, AreasStartOnPitchAndVelocity)
     for (int i = 0; i < 4; ++i) {
         SCOPED_TRACE(i);
         const PerformanceAreaWidgets& a = area(i);
-        EXPECT_EQ(a.PerfCheck->text(), "&Mouse Performance Enabled");
+        EXPECT_EQ(a.PerfCheck->text(), "Mouse &Performance Enabled");
         EXPECT_TRUE(a.PerfCheck->isChecked());
         EXPECT_EQ(a.MouseDownCheck->text(), "Mouse &Down Only");
         EXPECT_FALSE(a.MouseDownCheck->isChecked());

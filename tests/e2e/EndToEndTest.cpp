@@ -2,7 +2,7 @@
 // JACK server, an independent MIDI monitor (jack_midi_dump) and a lossless
 // receiver as its peers; the setup dialog answered with the pointer and the
 // keyboard, music played with the pointer, and the program left through its
-// menu.
+// menu; and the same from the keyboard alone.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -167,6 +167,35 @@ TEST_F(EndToEndTest, PlaysThroughJackWithThePointerAndLeavesThroughTheMenu)
     EXPECT_TRUE(jack.waitForPortGone("Kelmar:midi_out"));
     EXPECT_TRUE(jack.waitForPortGone("Kelmar:midi_in"));
     EXPECT_FALSE(filesUnder(home.path())) << "the program wrote files under its home directory";
+}
+
+// No pointer event at all: the setup dialog, the way to area 0's picture,
+// a played note and the sweep, all by keys.
+TEST_F(EndToEndTest, PlaysFromTheKeyboardAlone)
+{
+    const unsigned long dialog = waitForSetupDialog(display, *program);
+    ASSERT_NE(dialog, 0u);
+    display.focus(dialog);
+    display.key("Tab"); // from the input list to the output list
+    display.type("listener");
+    display.key("Return"); // the default button, Ok
+    ASSERT_TRUE(waitUntil([&] { return connectedToListener(); }, 10000)) << describeProgram(*program);
+    window = display.waitForWindow("Kelmar");
+    ASSERT_NE(window, 0u);
+    display.focus(window);
+
+    // The channel bar has the focus; nine tab stops on: volume, octave, pan,
+    // the centre button, both patch lists, area 0's two check boxes, its picture.
+    for (int i = 0; i < 9; ++i)
+        display.key("Tab");
+    listener.clear();
+    display.key("Right");    // play position 64, 63: pitch 65, velocity 64
+    display.key("shift+Up"); // 64, 53: pitch 75
+    EXPECT_EQ(received(2), (Events{{0x90, 65, 64}, {0x90, 75, 64}}));
+
+    listener.clear();
+    display.key("Escape");
+    EXPECT_EQ(received(2048), sweep());
 }
 
 } // namespace

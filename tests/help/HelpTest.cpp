@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QUrl>
 
 #include "help/AboutBox.h"
@@ -83,7 +84,16 @@ TEST(AboutBox, HotSpotPictureAndVerseSetTheDescriptionLine)
     QCoreApplication::sendEvent(verse, &press);
     EXPECT_EQ(text3->toPlainText(), "Canticum Canticorum");
     // the line lies over the verse, not under it
-    EXPECT_GT(about.children().indexOf(text3), about.children().indexOf(about.findChild<QPlainTextEdit*>("Text2")));
+    QPlainTextEdit* text2 = about.findChild<QPlainTextEdit*>("Text2");
+    EXPECT_GT(about.children().indexOf(text3), about.children().indexOf(text2));
+
+    // A real press on the verse where the description line covers it.
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
+    moveOver(about.findChild<QWidget*>("kelmor_about"));
+    ASSERT_TRUE(text3->isVisible());
+    const QPoint covered = text3->geometry().intersected(text2->geometry()).center();
+    QTest::mouseClick(about.windowHandle(), Qt::LeftButton, {}, covered);
+    EXPECT_EQ(text3->toPlainText(), "Canticum Canticorum");
 }
 
 TEST(AboutBox, ItsButtonOnlyHidesIt)

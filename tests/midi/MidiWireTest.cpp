@@ -98,16 +98,25 @@ TEST(MidiIncoming, SplitsEventsAndKeepsWhatInputQueues)
               (std::vector<InputMessage>{{0x90, 1, 2}, {0xC3, 4, 0}, {0xB0, 7, 90}}));
 }
 
-TEST(MidiIncoming, DropsSysexClockSensingAndBrokenMessages)
+TEST(MidiIncoming, DropsSysexUndefinedCodesAndBrokenMessages)
 {
     EXPECT_TRUE(split({0xF0, 0x7E, 0x7F, 0x09, 0x01, 0xF7}).empty());
-    EXPECT_TRUE(split({0xF8}).empty());
-    EXPECT_TRUE(split({0xFE}).empty());
+    EXPECT_TRUE(split({0xF9, 0xFD}).empty());   // undefined real-time codes
     EXPECT_TRUE(split({0x90, 60}).empty());     // truncated
     EXPECT_TRUE(split({60, 100}).empty());      // data without status
     EXPECT_TRUE(split({0x90, 0x80, 1}).empty()); // a status byte where data belongs
     // what follows the dropped parts still arrives
-    EXPECT_EQ(split({0xF0, 1, 2, 0xF7, 0xF8, 0x92, 3, 4}), (std::vector<InputMessage>{{0x92, 3, 4}}));
+    EXPECT_EQ(split({0xF0, 1, 2, 0xF7, 0x92, 3, 4}), (std::vector<InputMessage>{{0x92, 3, 4}}));
+}
+
+TEST(MidiIncoming, KeepsRealTimeBytesInArrivalOrderWhereverTheyStand)
+{
+    using M = std::vector<InputMessage>;
+    EXPECT_EQ(split({0xF8, 0xFA, 0xFB, 0xFC, 0xFE}), (M{{0xF8, 0, 0}, {0xFA, 0, 0}, {0xFB, 0, 0}, {0xFC, 0, 0}, {0xFE, 0, 0}}));
+    // between a message's bytes: the clock is complete first
+    EXPECT_EQ(split({0x90, 60, 0xF8, 100, 0xC1}), (M{{0xF8, 0, 0}, {0x90, 60, 100}}));
+    // inside system exclusive, and in a message that turns out broken
+    EXPECT_EQ(split({0xF0, 1, 0xF8, 2, 0xF7, 0x90, 0xFE, 0x80, 1, 2}), (M{{0xF8, 0, 0}, {0xFE, 0, 0}, {0x80, 1, 2}}));
 }
 
 TEST(MidiInputQueue, QueuesOnlyWhileAcceptingAndReportsOverflow)

@@ -93,7 +93,7 @@ class AlsaInputDevice : public MidiInputDevice {
 public:
     AlsaInputDevice(std::unique_ptr<RtMidiIn> in, MidiInputQueue& queue) : in_(std::move(in))
     {
-        in_->ignoreTypes(true, true, true); // system exclusive, timing, active sensing
+        in_->ignoreTypes(true, false, false); // system exclusive only: clock and sensing go thru
         in_->setCallback(&AlsaInputDevice::onMessage, &queue);
     }
     ~AlsaInputDevice() override

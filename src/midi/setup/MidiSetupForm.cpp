@@ -43,6 +43,8 @@ void MidiSetupForm::buildLayout()
     cmdOk_ = place(new QPushButton("Ok", this), "CmdOk", {5010, 240, 1005, 375});
     cmdOk_->setDefault(true);
     cmdCancel_ = place(new QPushButton("Cancel", this), "CmdCancel", {5010, 690, 1005, 375});
+    comboMidiIn_->setAccessibleName(label1_->text());
+    comboMidiOut_->setAccessibleName(label2_->text());
 
     for (QWidget* w : std::initializer_list<QWidget*>{comboMidiIn_, comboMidiOut_, label1_, label2_, cmdOk_, cmdCancel_})
         w->setFont(WindowFonts::sans());

@@ -9,6 +9,7 @@
 #include "ui/ClassicFrame.h"
 #include "ui/ControlArray.h"
 #include "ui/Place.h"
+#include "ui/TabOrder.h"
 #include "ui/Twips.h"
 #include "ui/ValueBox.h"
 #include "ui/WindowFonts.h"
@@ -22,6 +23,8 @@ namespace {
 
 // The static captions of area i are FormulatorLabel(1 + 6i) .. (6 + 6i).
 constexpr int FirstCaptionIndex = 1;
+// Controls whose tops differ by less than this stand on one row.
+constexpr int RowTolerance = 150;
 
 QCheckBox* checkBox(QWidget* parent, const char* caption, bool checked)
 {
@@ -60,6 +63,7 @@ QLabel* modeBox(QWidget* parent)
     auto* box = new QLabel(QStringLiteral("1"), parent);
     box->setFont(WindowFonts::smallBold());
     styleAsValueBox(box);
+    setValueCaption(box, QStringLiteral("Pair"));
     return box;
 }
 
@@ -69,7 +73,34 @@ QLabel* infoLine(QWidget* parent)
     line->setFont(WindowFonts::small());
     line->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     line->setFrameShape(QFrame::Box);
+    setValueCaption(line, QStringLiteral("Played"));
     return line;
+}
+
+template <typename T>
+T* described(T* control, const QString& name, const char* description)
+{
+    control->setAccessibleName(name);
+    control->setAccessibleDescription(QString::fromLatin1(description));
+    return control;
+}
+
+// Names each control for assistive tools, with the area's number.
+void describeArea(const PerformanceAreaWidgets& w)
+{
+    const QString area = QStringLiteral(" %1").arg(w.index + 1);
+    described(w.PerfArea, QStringLiteral("Performance area") + area, "");
+    described(w.PerformanceImage, QStringLiteral("Performance area") + area, "");
+    described(w.PerfCheck, QStringLiteral("Mouse performance enabled") + area, "Plays the area's pointer movements");
+    described(w.MouseDownCheck, QStringLiteral("Mouse down only") + area, "Plays on presses only");
+    described(w.HeightCombo, QStringLiteral("Height parameter") + area, "What the vertical position plays");
+    described(w.WidthCombo, QStringLiteral("Width parameter") + area, "What the horizontal position plays");
+    described(w.VelText, QStringLiteral("Fixed velocity") + area, "Velocity when no axis plays it");
+    described(w.PitchText, QStringLiteral("Fixed pitch") + area, "Pitch when no axis plays it");
+    described(w.VLimitMin, QStringLiteral("Vertical lower limit") + area, "");
+    described(w.VLimitMax, QStringLiteral("Vertical upper limit") + area, "");
+    described(w.HLimitMin, QStringLiteral("Horizontal lower limit") + area, "");
+    described(w.HLimitMax, QStringLiteral("Horizontal upper limit") + area, "");
 }
 
 void addCaptions(QWidget* frame, int index, const PerformanceAreaLayout& layout)
@@ -91,7 +122,8 @@ PerformanceAreaWidgets PerformanceAreaWidgets::build(int index, QWidget* contain
     w.PerfArea = place(new ClassicFrame(container), "PerfArea", index, at.PerfArea);
     QWidget* f = w.PerfArea;
 
-    w.PerfCheck = place(checkBox(f, "&Mouse Performance Enabled", true), "PerfCheck", index, at.PerfCheck);
+    // Alt+M stays with the MIDI menu; P marks the box.
+    w.PerfCheck = place(checkBox(f, "Mouse &Performance Enabled", true), "PerfCheck", index, at.PerfCheck);
     w.MouseDownCheck = place(checkBox(f, "Mouse &Down Only", false), "MouseDownCheck", index, at.MouseDownCheck);
     w.PerformanceImage = place(new PerformancePicture(f), "PerformanceImage", index, at.PerformanceImage);
     w.PerfModeLabel = place(modeBox(f), "PerfModeLabel", index, at.PerfModeLabel);
@@ -105,6 +137,11 @@ PerformanceAreaWidgets PerformanceAreaWidgets::build(int index, QWidget* contain
     w.HLimitMin = place(textBox(f, "HLMin"), "HLimitMin", index, at.HLimitMin);
     w.HLimitMax = place(textBox(f, "HLMax"), "HLimitMax", index, at.HLimitMax);
     addCaptions(f, index, at);
+    describeArea(w);
+    // The areas are mirror images of each other: Tab follows each one's own rows.
+    setReadingTabOrder({w.PerfCheck, w.MouseDownCheck, w.PerformanceImage, w.HeightCombo, w.WidthCombo, w.VelText,
+                        w.PitchText, w.VLimitMin, w.VLimitMax, w.HLimitMin, w.HLimitMax},
+                       Twips::toPixels(RowTolerance));
     return w;
 }
 

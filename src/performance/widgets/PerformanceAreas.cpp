@@ -7,6 +7,8 @@
 
 #include "performance/AxisParameter.h"
 #include "ui/FillList.h"
+#include "ui/PickList.h"
+#include "ui/ValueBox.h"
 #include "performance/PairTable.h"
 #include "performance/widgets/PerformancePicture.h"
 
@@ -58,10 +60,10 @@ void PerformanceAreas::connectArea(const PerformanceAreaWidgets& w)
     // Following the box's own change of state keeps box and area in step
     // however the box is toggled (mouse click or keyboard).
     connect(w.PerfCheck, &QCheckBox::toggled, this, [this, i](bool checked) { PerfCheckToggled(i, checked); });
-    connect(w.HeightCombo, &QComboBox::currentIndexChanged, this,
-            [this, i](int position) { HeightComboPicked(i, position); });
-    connect(w.WidthCombo, &QComboBox::currentIndexChanged, this,
-            [this, i](int position) { WidthComboPicked(i, position); });
+    // Every pick runs again, also of the parameter shown: it resets the
+    // pair and what the area shows.
+    connectPicks(w.HeightCombo, this, [this, i](int position) { HeightComboPicked(i, position); });
+    connectPicks(w.WidthCombo, this, [this, i](int position) { WidthComboPicked(i, position); });
 }
 
 void PerformanceAreas::fillAxisLists()
@@ -95,14 +97,12 @@ void PerformanceAreas::PerfCheckToggled(int index, bool checked)
 
 void PerformanceAreas::HeightComboPicked(int index, int position)
 {
-    if (position >= 0) // -1: the list was emptied
-        showPair(index, performance_.pairs().pickHeight(index, position));
+    showPair(index, performance_.pairs().pickHeight(index, position));
 }
 
 void PerformanceAreas::WidthComboPicked(int index, int position)
 {
-    if (position >= 0)
-        showPair(index, performance_.pairs().pickWidth(index, position));
+    showPair(index, performance_.pairs().pickWidth(index, position));
 }
 
 PointerSample PerformanceAreas::sample(int index, QPointF position) const
@@ -123,14 +123,17 @@ PointerSample PerformanceAreas::sample(int index, QPointF position) const
 void PerformanceAreas::showReadout(int index, const std::optional<std::string>& readout)
 {
     if (readout)
-        area(index).InfoLabel->setText(QString::fromStdString(*readout));
+        showValue(area(index).InfoLabel, QString::fromStdString(*readout));
 }
 
 void PerformanceAreas::showPair(int index, const PairView& view)
 {
     const PerformanceAreaWidgets& w = area(index);
-    w.PerfModeLabel->setText(QString::fromStdString(view.modeText));
-    w.InfoLabel->setText(QString::fromStdString(view.infoText));
+    showValue(w.PerfModeLabel, QString::fromStdString(view.modeText));
+    showValue(w.InfoLabel, QString::fromStdString(view.infoText));
+    w.PerformanceImage->setAccessibleDescription(QStringLiteral("Pair %1: height %2, width %3")
+                                                     .arg(w.PerfModeLabel->text().trimmed(),
+                                                          w.HeightCombo->currentText(), w.WidthCombo->currentText()));
     if (view.velTextEnabled)
         w.VelText->setEnabled(*view.velTextEnabled);
     if (view.pitchTextEnabled)

@@ -1,13 +1,24 @@
 #include "performance/widgets/PerformancePicture.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace kelmar {
 
 namespace {
 constexpr int ImageSide = 14;
 constexpr QRgb Blue = qRgb(0, 0, 255);
+constexpr int ValueCount = PerformancePicture::MaxValue + 1; // a pointer scales by extent / 127
+constexpr int MarkerRadius = 3;
+constexpr int ShiftStep = 10;
+
+int clampValue(int value)
+{
+    return std::clamp(value, 0, PerformancePicture::MaxValue);
+}
 } // namespace
 
 PerformancePicture::PerformancePicture(QWidget* parent)
@@ -17,16 +28,90 @@ PerformancePicture::PerformancePicture(QWidget* parent)
     image_.fill(Blue);
     setMouseTracking(true); // movement plays without a button held
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+QPointF PerformancePicture::pointFor(QPoint values) const
+{
+    return {(values.x() + 0.5) * width() / ValueCount, (values.y() + 0.5) * height() / ValueCount};
 }
 
 void PerformancePicture::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.drawImage(rect(), image_);
+    if (!hasFocus())
+        return;
+    // The focus: a dotted white frame, and the play position as a small ring.
+    painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawEllipse(pointFor(play_), MarkerRadius, MarkerRadius);
 }
 
 void PerformancePicture::mouseMoveEvent(QMouseEvent* event) { emit pointerMoved(event->position()); }
 
 void PerformancePicture::mousePressEvent(QMouseEvent* event) { emit buttonPressed(event->button(), event->position()); }
+
+// Qt's default turns the second press of a double click into one more press.
+void PerformancePicture::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
+
+void PerformancePicture::keyPressEvent(QKeyEvent* event)
+{
+    const int step = event->modifiers().testFlag(Qt::ShiftModifier) ? ShiftStep : 1;
+    if (movePlayPosition(event->key(), step)) {
+        update();
+        emit pointerMoved(pointFor(play_));
+        return;
+    }
+    const bool fresh = !event->isAutoRepeat(); // holding a key down is one press
+    switch (event->key()) {
+    case Qt::Key_Space:
+        if (fresh)
+            emit buttonPressed(Qt::LeftButton, pointFor(play_));
+        return;
+    case Qt::Key_Escape:
+    case Qt::Key_Delete:
+        if (fresh)
+            emit buttonPressed(Qt::RightButton, pointFor(play_));
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+// Every arrow press is a movement, also one held against an edge, as a
+// pointer pushed against it keeps playing there.
+bool PerformancePicture::movePlayPosition(int key, int step)
+{
+    switch (key) {
+    case Qt::Key_Left:
+        play_.setX(clampValue(play_.x() - step));
+        return true;
+    case Qt::Key_Right:
+        play_.setX(clampValue(play_.x() + step));
+        return true;
+    case Qt::Key_Up:
+        play_.setY(clampValue(play_.y() - step));
+        return true;
+    case Qt::Key_Down:
+        play_.setY(clampValue(play_.y() + step));
+        return true;
+    default:
+        return false;
+    }
+}
+
+void PerformancePicture::focusInEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void PerformancePicture::focusOutEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusOutEvent(event);
+}
 
 } // namespace kelmar

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QImage>
+#include <QPoint>
 #include <QPointF>
 #include <QWidget>
+
+#include "performance/PerformanceScaling.h"
 
 namespace kelmar {
 
@@ -10,11 +13,25 @@ namespace kelmar {
 // solid blue drawn stretched to the box. It reports every pointer movement
 // over it (with or without a button held, and while a drag that started on
 // it goes on outside) and every button press, with the position relative to
-// its top-left corner in logical pixels.
+// its top-left corner in logical pixels. The second press of a double click
+// is not reported: a double click plays once.
+//
+// It also plays from the keyboard. It takes the focus (Tab or a click) and
+// then keeps a play position, in the values 0..126 a pointer position
+// scales to, drawn as a small marker. The arrow keys move it by one value
+// (ten with Shift) and report a pointer movement to it; Space reports a left
+// press there, Escape and Delete a right press.
 class PerformancePicture : public QWidget {
     Q_OBJECT
 public:
+    static constexpr int MaxValue = PerformanceScaling::MaxValue;
+
     explicit PerformancePicture(QWidget* parent);
+
+    // The keyboard's play position (horizontal, vertical value).
+    QPoint playPosition() const { return play_; }
+    // The point in the picture that scales to `values`: the middle of its cell.
+    QPointF pointFor(QPoint values) const;
 
 signals:
     void pointerMoved(QPointF position);
@@ -24,9 +41,16 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    bool movePlayPosition(int key, int step);
+
     QImage image_;
+    QPoint play_{MaxValue / 2, MaxValue / 2};
 };
 
 } // namespace kelmar
