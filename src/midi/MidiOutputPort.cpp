@@ -128,7 +128,7 @@ void MidiOutputPort::noticeLoss()
     lossReported_ = true;
     if (reportProblem_)
         reportProblem_("The MIDI output \"" + openName_
-                       + "\" is no longer there; what is played goes nowhere until it is back.");
+                       + "\" is no longer there; what is played goes nowhere while it is gone.");
 }
 
 void MidiOutputPort::reportDrops()
