@@ -95,6 +95,7 @@ std::string MidiOutputPort::openEntry(const MidiDeviceEntry& entry, const std::s
     device_ = std::move(result.device);
     openName_ = label;
     dropsReported_ = false;
+    lossReported_ = false;
     return {};
 }
 
@@ -112,7 +113,22 @@ void MidiOutputPort::transmit()
         device_->send(*message);
         if (!dropsReported_ && device_->dropped() > 0)
             reportDrops();
+        noticeLoss();
     }
+}
+
+void MidiOutputPort::noticeLoss()
+{
+    if (device_->isOpen()) {
+        lossReported_ = false;
+        return;
+    }
+    if (lossReported_)
+        return;
+    lossReported_ = true;
+    if (reportProblem_)
+        reportProblem_("The MIDI output \"" + openName_
+                       + "\" is no longer there; what is played goes nowhere while it is gone.");
 }
 
 void MidiOutputPort::reportDrops()

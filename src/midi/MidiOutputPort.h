@@ -46,8 +46,10 @@ public:
     // output could not be opened and another device was opened in its
     // place, it says so.
     const std::string& LastError() const { return lastError_; }
-    // Where the open device tells of a problem met while sending (messages
-    // it had to drop); called once per open, on the sending thread.
+    // Where the open device tells of a problem met while sending: messages
+    // it had to drop (once per open), or that it has gone away (once each
+    // time it goes; a device that comes back under its name is used again
+    // without a word). Called on the sending thread.
     void setProblemReporter(std::function<void(const std::string&)> report) { reportProblem_ = std::move(report); }
     // Name of the device that is open now; empty when none is.
     const std::string& OpenDeviceName() const { return openName_; }
@@ -60,6 +62,7 @@ private:
     void close();
     void transmit();
     void reportDrops();
+    void noticeLoss();
 
     const MidiDeviceCatalogue& catalogue_;
     MidiDeviceList devices_;
@@ -71,6 +74,7 @@ private:
     std::string lastError_;
     std::function<void(const std::string&)> reportProblem_;
     bool dropsReported_ = false;
+    bool lossReported_ = false;
 };
 
 } // namespace kelmar

@@ -18,7 +18,7 @@ std::string portErrorText(int code, const std::string& deviceName)
     case PortErrorOpenFailed:
         return input + " could not be opened.";
     case PortErrorDeviceLost:
-        return input + " is no longer there; no more MIDI comes in from it.";
+        return input + " is no longer there; no MIDI comes in from it while it is gone.";
     case PortErrorServerGone:
         return "The JACK server has shut down; MIDI input and output through JACK have stopped.";
     case PortErrorOverflow:

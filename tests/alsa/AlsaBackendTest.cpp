@@ -1,6 +1,7 @@
 // The ALSA sequencer backend where the machine may have no sequencer:
 // it must list only what exists and fail to open with a reason, never throw.
-// Its output's sender thread is tested through OutputSender, with a device
+// The port watch is tested with a list of its own. Its output's sender
+// thread is tested through OutputSender, with a device
 // that refuses or stops taking messages as a full sequencer queue would.
 #include <gtest/gtest.h>
 
@@ -8,12 +9,14 @@
 #include <chrono>
 #include <filesystem>
 #include <mutex>
+#include <string>
 #include <thread>
 #include <vector>
 
 #include "midi/MidiInputQueue.h"
 #include "midi/OutputBackpressure.h"
 #include "midi/alsa/AlsaBackend.h"
+#include "midi/alsa/AlsaPortWatch.h"
 #include "midi/alsa/OutputSender.h"
 
 namespace {
@@ -180,4 +183,35 @@ TEST(OutputSender, ADeviceThatTakesNothingMakesSendsDropAndClosingGiveUp)
         EXPECT_EQ(sender.dropped(), 5u);
     } // returns although nothing was taken
     EXPECT_TRUE(device.taken().empty());
+}
+
+// A port that comes or goes is told once; nothing is told after the watch ends.
+TEST(AlsaPortWatch, SaysWhenTheListChangesAndNothingOnceStopped)
+{
+    using namespace std::chrono_literals;
+    std::mutex mutex;
+    std::vector<std::string> ports{"Synth:in 128:0"};
+    auto list = [&] {
+        std::lock_guard lock(mutex);
+        return ports;
+    };
+    auto change = [&](std::vector<std::string> now) {
+        std::lock_guard lock(mutex);
+        ports = std::move(now);
+    };
+    std::atomic<int> told{0};
+    {
+        kelmar::AlsaPortWatch watch(list, [&] { ++told; }, 5ms);
+        std::this_thread::sleep_for(50ms);
+        EXPECT_EQ(told.load(), 0);
+        change({"Synth:in 128:0", "Keys:out 129:0"});
+        const auto deadline = std::chrono::steady_clock::now() + 5s;
+        while (told.load() == 0 && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(1ms);
+        std::this_thread::sleep_for(50ms);
+        EXPECT_EQ(told.load(), 1);
+    }
+    change({});
+    std::this_thread::sleep_for(50ms);
+    EXPECT_EQ(told.load(), 1);
 }

@@ -177,23 +177,30 @@ TEST_F(JackBackendTest, OpenedInTheBackgroundListsAndPlaysAsUsual)
     unused.openInBackground();
 }
 
-TEST_F(JackBackendTest, ClientRunsOnlyFromItsFirstConnection)
+TEST_F(JackBackendTest, ClientRunsFromItsOpenSoPatchbayConnectionsCarryWhatIsPlayed)
 {
-    // Listing needs the client but not its process cycle; the server runs
-    // it once a port connects, input or output alike, and from then on.
-    for (const bool inputFirst : {false, true}) {
-        const auto client = JackClient::open(inputFirst ? "InputFirst" : "OutputFirst");
-        ASSERT_NE(client, nullptr);
-        EXPECT_TRUE(contains(client->peerPorts(JackPortIsInput), receiver->inputPort()));
-        EXPECT_FALSE(client->active());
-        MidiInputQueue queue;
-        const std::string error = inputFirst ? client->connectInput(receiver->outputPort(), queue)
-                                             : client->connectOutput(receiver->inputPort());
-        ASSERT_EQ(error, "");
-        EXPECT_TRUE(client->active());
-        inputFirst ? client->disconnectInput() : client->disconnectOutput();
-        EXPECT_TRUE(client->active());
-    }
+    // Another program (a patchbay) connects our output before any JACK
+    // device is chosen; JACK2 refuses that while the client does not run.
+    ASSERT_TRUE(contains(jack->outputNames(), receiver->inputPort()));
+    ASSERT_TRUE(server.waitForPort("Kelmar:midi_out")); // and some periods for the activation
+    auto& patchbay = server.startPeer({"jack_connect", "Kelmar:midi_out", receiver->inputPort()});
+    ASSERT_TRUE(test::waitUntil([&] { return !patchbay.running(); }));
+    ASSERT_EQ(patchbay.exitCode(), 0);
+
+    // Choosing another JACK device: both connections carry what is played.
+    test::JackReceiver chosen("chosen");
+    ASSERT_TRUE(openOutputTo(chosen.inputPort()));
+    layer.SendMidi(0x90, 60, 100);
+    ASSERT_TRUE(received(1));
+    ASSERT_TRUE(chosen.waitFor(1));
+    EXPECT_EQ(receiver->received(), (Events{{0x90, 60, 100}}));
+    EXPECT_EQ(chosen.received(), (Events{{0x90, 60, 100}}));
+
+    // Closing and choosing again leaves the patchbay's connection alone.
+    ASSERT_TRUE(openOutputTo(chosen.inputPort()));
+    layer.SendMidi(0x90, 61, 100);
+    ASSERT_TRUE(received(2));
+    EXPECT_EQ(receiver->received().back(), (test::JackReceiver::Event{0x90, 61, 100}));
 }
 
 TEST_F(JackBackendTest, RefusesPortsThatAreMissingOrOfTheWrongKindWithAReason)
@@ -532,6 +539,37 @@ TEST_F(JackServerGoneTest, ServerCrashIsReportedAndNothingBlocks)
     server.crash();
     expectGoneQuietly(errors);
     expectServerFoundAgain();
+}
+
+// Both peers quit and start again under the same names: each link is made
+// again by itself, the next note reaches the receiver, and the user hears of
+// each loss once (the output's at the first note it could not deliver) and
+// of nothing more.
+TEST_F(JackThruTest, PeersThatQuitAndStartAgainAreLinkedAgainByThemselves)
+{
+    std::vector<std::string> shown;
+    layer.setErrorPresenter([&](const std::string& text) { shown.push_back(text); });
+    QSignalSpy errors(&in, &MidiInputPort::PortError);
+    sender.reset();
+    receiver.reset();
+    ASSERT_TRUE(caught(errors, PortErrorDeviceLost));
+    ASSERT_TRUE(test::waitUntil([&] { return out.IsOpen() == 0; }));
+    layer.SendMidi(0x90, 60, 100);
+    layer.SendMidi(0x90, 61, 100);
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_NE(shown[0].find("sender:out"), std::string::npos) << shown[0];
+    EXPECT_NE(shown[1].find("\"receiver:in\" is no longer there"), std::string::npos) << shown[1];
+
+    receiver = std::make_unique<test::JackReceiver>();
+    sender = std::make_unique<test::JackReceiver>("sender");
+    ASSERT_TRUE(receiver->ok() && sender->ok());
+    ASSERT_TRUE(test::waitUntil([&] { return out.IsOpen() == 1 && in.IsOpen() == 1; }));
+    layer.SendMidi(0x90, 62, 100);
+    ASSERT_TRUE(received(1));
+    EXPECT_EQ(receiver->received(), (Events{{0x90, 62, 100}}));
+    EXPECT_EQ(roundTrip({{0x91, 63, 100}}), (Events{{0x91, 63, 100}}));
+    EXPECT_EQ(shown.size(), 2u);
+    EXPECT_EQ(errors.count(), 1);
 }
 
 // --- a General MIDI synthesizer as the peer ----------------------------------

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTimer>
 
 #include <algorithm>
 #include <chrono>
@@ -188,6 +189,48 @@ TEST_F(JackStallTest, TheSetupDialogListsALateServersPortsAndKeepsWhatWasChosen)
     form.findChild<QPushButton*>("CmdOk")->click();
     EXPECT_EQ(other.opened, (std::vector<std::string>{"Recorder A"}));
     EXPECT_EQ(other.openInputName, "Keyboard A");
+}
+
+// While the dialog is shown, a receiver that starts is listed and can be
+// chosen; shown again after Ok, it lists what started meanwhile and keeps
+// that choice.
+TEST_F(JackStallTest, TheShownDialogListsAReceiverThatStartsAndOkPlaysIntoIt)
+{
+    MidiDeviceCatalogue catalogue;
+    catalogue.addBackend(std::make_unique<JackBackend>("Kelmar"));
+    MidiOutputPort out{catalogue};
+    MidiInputPort in{catalogue};
+    MidiMessageLayer layer{out, in};
+    MidiSetupController setup{layer, nullptr};
+    setup.setFailurePresenter([](const QString&) {});
+    std::unique_ptr<test::JackReceiver> late;
+    std::unique_ptr<test::JackReceiver> later;
+    // Picks `port` once it is listed, then presses Ok (also when it never is).
+    auto pickWhenListed = [&](const std::string& port, bool keepChoice) {
+        auto* outputs = setup.form()->findChild<QComboBox*>("ComboMidiOut");
+        const QString name = QString::fromStdString(port);
+        EXPECT_TRUE(test::waitUntil([&] { return outputs->findText(name) > 0; }, 10000)) << port;
+        if (keepChoice)
+            EXPECT_EQ(outputs->currentText().toStdString(), late->inputPort());
+        else
+            outputs->setCurrentIndex(outputs->findText(name));
+        setup.form()->findChild<QPushButton*>("CmdOk")->click();
+    };
+
+    QTimer::singleShot(0, [&] {
+        late = std::make_unique<test::JackReceiver>("late");
+        pickWhenListed(late->inputPort(), false);
+    });
+    setup.showModal();
+    ASSERT_TRUE(late && late->ok());
+    EXPECT_EQ(out.OpenDeviceName(), late->inputPort());
+    layer.SendMidi(0x90, 60, 100);
+    ASSERT_TRUE(late->waitFor(1));
+
+    later = std::make_unique<test::JackReceiver>("later");
+    QTimer::singleShot(0, [&] { pickWhenListed(later->inputPort(), true); });
+    setup.showModal();
+    EXPECT_EQ(out.OpenDeviceName(), late->inputPort());
 }
 
 TEST_F(JackStallTest, AConnectionTheServerMakesTooLateIsUndone)

@@ -388,8 +388,8 @@ TEST(PortErrorText, ReadsAsSentencesWithAndWithoutADeviceName)
     } table[] = {
         {PortErrorOpenFailed, "", "The MIDI input could not be opened."},
         {PortErrorOpenFailed, "Keys", "The MIDI input \"Keys\" could not be opened."},
-        {PortErrorDeviceLost, "", "The MIDI input is no longer there; no more MIDI comes in from it."},
-        {PortErrorDeviceLost, "Keys", "The MIDI input \"Keys\" is no longer there; no more MIDI comes in from it."},
+        {PortErrorDeviceLost, "", "The MIDI input is no longer there; no MIDI comes in from it while it is gone."},
+        {PortErrorDeviceLost, "Keys", "The MIDI input \"Keys\" is no longer there; no MIDI comes in from it while it is gone."},
         {5, "", "The MIDI input reported error 5."},
         {5, "Keys", "The MIDI input \"Keys\" reported error 5."},
     };

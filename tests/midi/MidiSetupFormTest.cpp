@@ -141,6 +141,24 @@ TEST_F(MidiSetupTest, CancelUnloadsAndTheNextShowingReopensTheDefaults)
     EXPECT_EQ(device->opened.back(), "Recorder B");
 }
 
+TEST_F(MidiSetupTest, AShowingAfterOkListsWhatExistsThenAndKeepsTheChoice)
+{
+    showAnd([&] {
+        list("ComboMidiOut")->setCurrentIndex(2); // Recorder B
+        press("CmdOk");
+    });
+    device->setNames({"Recorder B", "Recorder C"}, {"Keyboard B"});
+    showAnd([&] {
+        EXPECT_EQ(list("ComboMidiOut")->findText("Recorder A"), -1);
+        EXPECT_EQ(list("ComboMidiOut")->findText("Recorder C"), 2);
+        EXPECT_EQ(list("ComboMidiOut")->currentText(), "Recorder B");
+        EXPECT_EQ(list("ComboMidiIn")->count(), 1);
+        press("CmdOk");
+    });
+    EXPECT_EQ(device->opened.back(), "Recorder B");
+    EXPECT_EQ(device->openInputName, "Keyboard B");
+}
+
 TEST_F(MidiSetupTest, ADeviceThatFailsToOpenIsReportedOnceByName)
 {
     device->refuse = {"Recorder B"};

@@ -19,6 +19,12 @@ public:
 
     std::vector<std::string> outputNames() override { return outputs_; }
     std::vector<std::string> inputNames() override { return inputs_; }
+    // Devices come and go: the lists from now on.
+    void setNames(std::vector<std::string> outputs, std::vector<std::string> inputs)
+    {
+        outputs_ = std::move(outputs);
+        inputs_ = std::move(inputs);
+    }
     OpenResult<MidiOutputDevice> openOutput(const std::string& name) override;
     OpenResult<MidiInputDevice> openInput(const std::string& name, MidiInputQueue& queue) override;
 

@@ -5,6 +5,7 @@
 #include <atomic>
 
 #include "midi/MidiInputQueue.h"
+#include "midi/alsa/AlsaPortWatch.h"
 #include "midi/alsa/OutputSender.h"
 
 namespace kelmar {
@@ -132,6 +133,26 @@ AlsaBackend::AlsaBackend(std::string clientName)
 }
 
 AlsaBackend::~AlsaBackend() = default;
+
+// The watch lists through RtMidi objects of its own: a sequencer handle
+// serves one thread at a time.
+void AlsaBackend::setListsChanged(std::function<void()> changed)
+{
+    watch_.reset();
+    if (!changed || !lister_)
+        return;
+    std::shared_ptr<RtMidiOut> out = makeAlsa<RtMidiOut>(clientName_);
+    std::shared_ptr<RtMidiIn> in = makeAlsa<RtMidiIn>(clientName_);
+    if (!out || !in)
+        return;
+    auto list = [out, in, client = clientName_] {
+        std::vector<std::string> names = portNames(out.get(), client);
+        for (std::string& name : portNames(in.get(), client))
+            names.push_back(std::move(name));
+        return names;
+    };
+    watch_ = std::make_unique<AlsaPortWatch>(std::move(list), std::move(changed));
+}
 
 bool AlsaBackend::isOwnPort(const std::string& portName, const std::string& clientName)
 {

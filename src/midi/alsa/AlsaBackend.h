@@ -11,11 +11,14 @@ class RtMidiOut;
 
 namespace kelmar {
 
+class AlsaPortWatch;
+
 // MIDI through the ALSA sequencer, by RtMidi's ALSA API. Where there is no
 // sequencer the lists are empty and nothing is opened. Our RtMidi clients
 // carry clientName; the lists leave out the ports of clients by that name
 // (our own ports, which must never be their own counterpart), and opening
-// one of them fails.
+// one of them fails. Where there is a sequencer, the port lists are
+// watched (AlsaPortWatch) while someone listens for their changes.
 class AlsaBackend : public MidiBackend {
 public:
     explicit AlsaBackend(std::string clientName = "Kelmar");
@@ -25,6 +28,7 @@ public:
     std::vector<std::string> inputNames() override;
     OpenResult<MidiOutputDevice> openOutput(const std::string& name) override;
     OpenResult<MidiInputDevice> openInput(const std::string& name, MidiInputQueue& queue) override;
+    void setListsChanged(std::function<void()> changed) override;
 
     // True when `portName`, as RtMidi lists it, is a port of a client called `clientName`.
     static bool isOwnPort(const std::string& portName, const std::string& clientName);
@@ -33,6 +37,7 @@ private:
     std::string clientName_;
     std::unique_ptr<RtMidiOut> lister_;   // enumerates writable ports; null without ALSA
     std::unique_ptr<RtMidiIn> inLister_;  // enumerates readable ports; null without ALSA
+    std::unique_ptr<AlsaPortWatch> watch_; // while someone listens and there is a sequencer
 };
 
 } // namespace kelmar

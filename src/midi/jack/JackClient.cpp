@@ -78,6 +78,14 @@ std::shared_ptr<JackClient> JackClient::open(const std::string& name, std::share
     std::shared_ptr<JackClient> client(new JackClient(Key{}, handle, out, in, control), close);
     if (!client->setCallbacks())
         return nullptr;
+    // Running from now on, the ports carry MIDI through whatever connects to
+    // them. Asked next on the control thread, so that whoever waits for the
+    // open does not wait for this too; a server that will not run the client
+    // now is asked again at the first connection.
+    control->post([weak = std::weak_ptr<JackClient>(client)] {
+        if (const auto self = weak.lock())
+            self->activate();
+    });
     return client;
 }
 
@@ -135,19 +143,27 @@ bool JackClient::runningCycles() const noexcept
 }
 
 // Once active the client stays so: deactivating would also stop the
-// notifications that tell a lost peer from our own disconnections.
-int JackClient::activateAndConnect(const std::string& from, const std::string& to)
+// notifications that tell a lost peer from our own disconnections, and
+// other programs' connections to our ports.
+bool JackClient::activate()
 {
     jack_client_t* handle = handle_.load();
     if (!handle)
+        return false;
+    if (active_.load())
+        return true;
+    lastCycle_.store(backpressure::now()); // counts as running until its cycles are due
+    if (jack_activate(handle) != 0)
+        return false;
+    active_.store(true);
+    return true;
+}
+
+int JackClient::activateAndConnect(const std::string& from, const std::string& to)
+{
+    if (!activate())
         return NotActivated;
-    if (!active_.load()) {
-        lastCycle_.store(backpressure::now()); // counts as running until its cycles are due
-        if (jack_activate(handle) != 0)
-            return NotActivated;
-        active_.store(true);
-    }
-    return jack_connect(handle, from.c_str(), to.c_str());
+    return jack_connect(handle_.load(), from.c_str(), to.c_str());
 }
 
 std::string JackClient::requestConnect(JackPeerLink& link, const std::string& from, const std::string& to,
@@ -173,10 +189,19 @@ std::string JackClient::requestConnect(JackPeerLink& link, const std::string& fr
     return {};
 }
 
-void JackClient::requestDisconnect(JackPeerLink& link, const std::string& from, const std::string& to)
+void JackClient::closeLink(JackPeerLink& link, std::string& wanted, bool outgoing)
 {
-    if (!unwatch(link))
+    std::string peer;
+    bool connected = false;
+    {
+        std::lock_guard lock(linkMutex_);
+        peer = std::exchange(wanted, {});
+        connected = unwatch(link);
+    }
+    if (!connected)
         return;
+    const std::string from = linkSource(outgoing, peer);
+    const std::string to = linkTarget(outgoing, peer);
     auto reply = control_->ask([self = shared_from_this(), &link, from, to] {
         jack_client_t* handle = self->handle_.load();
         const bool done = handle && jack_disconnect(handle, from.c_str(), to.c_str()) == 0;
@@ -236,7 +261,10 @@ std::string JackClient::connectOutput(const std::string& peer)
         outputLink_.unwatch(false);
         return error;
     }
-    outputPeer_ = peer;
+    {
+        std::lock_guard lock(linkMutex_);
+        outputPeer_ = peer;
+    }
     waitUntilLive(outPort_, peer, deadline);
     return {};
 }
@@ -251,8 +279,7 @@ void JackClient::disconnectOutput()
     const auto deadline = Clock::now() + DrainWait;
     if (waitUntil([this] { return outRing_.empty() || !runningCycles(); }, deadline, 1ms) && runningCycles())
         waitForCycles(2, deadline);
-    requestDisconnect(outputLink_, outName_, outputPeer_);
-    outputPeer_.clear();
+    closeLink(outputLink_, outputPeer_, true);
 }
 
 bool JackClient::outputConnected() const noexcept
@@ -289,7 +316,10 @@ std::string JackClient::connectInput(const std::string& peer, MidiInputQueue& qu
         inputLink_.unwatch(false);
         return error;
     }
-    inputPeer_ = peer;
+    {
+        std::lock_guard lock(linkMutex_);
+        inputPeer_ = peer;
+    }
     waitUntilLive(inPort_, peer, deadline);
     return {};
 }
@@ -299,8 +329,7 @@ void JackClient::disconnectInput()
     if (!inputLink_.watching())
         return;
     releaseInputQueue();
-    requestDisconnect(inputLink_, inputPeer_, inName_);
-    inputPeer_.clear();
+    closeLink(inputLink_, inputPeer_, false);
 }
 
 bool JackClient::inputConnected() const noexcept
@@ -412,13 +441,83 @@ void JackClient::onShutdown(jack_status_t, const char*, void* self) noexcept
 
 void JackClient::onPortRegistration(jack_port_id_t port, int registered, void* self) noexcept
 {
-    if (registered)
-        return;
     auto* client = static_cast<JackClient*>(self);
-    jack_port_t* gone = jack_port_by_id(client->handle_.load(), port);
-    client->outputLink_.noticeUnregister(gone);
-    if (client->inputLink_.noticeUnregister(gone))
-        client->noticeInputLost();
+    jack_port_t* changed = jack_port_by_id(client->handle_.load(), port);
+    if (!registered) {
+        client->outputLink_.noticeUnregister(changed);
+        if (client->inputLink_.noticeUnregister(changed))
+            client->noticeInputLost();
+    }
+    client->noticePortsChanged(registered ? client->linksTo(changed) : Links{});
+}
+
+JackClient::Links JackClient::linksTo(const jack_port_t* port)
+{
+    const char* name = port ? jack_port_name(port) : nullptr;
+    if (!name)
+        return {};
+    std::lock_guard lock(linkMutex_);
+    return {outputPeer_ == name, inputPeer_ == name};
+}
+
+// What talks to the server runs on the control thread. A link is made again
+// only on the notice of its own peer's port coming back: that comes after
+// every notice about the port that went away (which may have had the same
+// id), so none of those can be taken for a loss of the new link. Other
+// changes only tell the listener, once for all that arrive before it is told.
+void JackClient::noticePortsChanged(Links back)
+{
+    const bool relinking = back.output || back.input;
+    if (!relinking && portsChangePosted_.exchange(true))
+        return;
+    control_->post([weak = weak_from_this(), back] {
+        const auto self = weak.lock();
+        if (!self)
+            return;
+        self->portsChangePosted_.store(false);
+        if (back.output)
+            self->relink(self->outputLink_, self->outputPeer_, true);
+        if (back.input)
+            self->relink(self->inputLink_, self->inputPeer_, false);
+        self->control_->tellListener();
+    });
+}
+
+// JACK's own locks are never taken while holding linkMutex_: the
+// notification thread may hold them while it waits for that mutex.
+void JackClient::relink(JackPeerLink& link, const std::string& wanted, bool outgoing)
+{
+    std::string peer;
+    {
+        std::lock_guard lock(linkMutex_);
+        if (wanted.empty() || !link.lost())
+            return;
+        peer = wanted;
+    }
+    jack_port_t* port = findPeer(peer, outgoing ? JackPortIsInput : JackPortIsOutput);
+    jack_client_t* handle = handle_.load();
+    if (!port || !handle)
+        return;
+    const std::string from = linkSource(outgoing, peer);
+    const std::string to = linkTarget(outgoing, peer);
+    const int result = jack_connect(handle, from.c_str(), to.c_str());
+    if (result != 0 && result != EEXIST)
+        return; // still lost; tried again when the port next appears
+    // The link counts as open once what passes reaches the peer.
+    waitUntilLive(outgoing ? outPort_ : inPort_, peer, Clock::now() + RequestWait);
+    bool keep = false;
+    {
+        std::lock_guard lock(linkMutex_);
+        keep = wanted == peer && link.lost();
+        if (keep)
+            link.watch(port);
+    }
+    if (keep)
+        return;
+    // Closed meanwhile (a reopen's own connection runs after this): undone.
+    link.expectDisconnect();
+    if (jack_disconnect(handle, from.c_str(), to.c_str()) != 0)
+        link.disconnectFailed();
 }
 
 void JackClient::onPortConnect(jack_port_id_t a, jack_port_id_t b, int connected, void* self) noexcept

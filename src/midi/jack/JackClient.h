@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -19,9 +20,14 @@ namespace kelmar {
 class MidiInputQueue;
 
 // One JACK client with one MIDI output port and one MIDI input port, each
-// connected to at most one peer port at a time. The server runs the client
-// (wakes it every period) only from the first connection on: a program that
-// plays through the built-in synthesizer costs no CPU for its JACK MIDI ports.
+// linked by the program to at most one peer port at a time. The server runs
+// the client from its open on, so connections that other programs make to
+// its ports (patchbays) carry MIDI as the program's own do: what is sent
+// goes to every connection of the output port, and the open input takes
+// what any connection brings in.
+//
+// A linked peer port that goes away is linked again by itself when a port
+// of the same name appears, until the program closes that link.
 //
 // Threads: the owner's thread (the UI thread) calls the public methods;
 // whatever talks to the server (activating, connecting, disconnecting,
@@ -30,9 +36,10 @@ class MidiInputQueue;
 // port lookups, connection states) never block and stay on the owner's
 // thread. JACK's real-time thread runs the process callback, which moves
 // queued messages out through the output port and pushes what the input
-// port receives into the input queue; JACK's notification thread notices
-// lost peers and the server's end. The threads share only the lock-free
-// ring and atomics.
+// port receives into the input queue; it shares only the lock-free ring and
+// atomics. JACK's notification thread notices lost peers, ports that come
+// and go, and the server's end; it hands what must talk to the server to
+// the control thread.
 class JackClient : public std::enable_shared_from_this<JackClient> {
     struct Key {
         explicit Key() = default;
@@ -51,8 +58,9 @@ public:
     static constexpr std::chrono::milliseconds RequestWait{1000};
     static constexpr std::chrono::milliseconds CloseWait{300};
 
-    // Opens a client named `name` on a running server (never starts one),
-    // not yet active; blocks while the server does not answer, so it runs
+    // Opens a client named `name` on a running server (never starts one)
+    // and has the server run it (right after, on `control`'s thread);
+    // blocks while the server does not answer, so it runs
     // on `control`'s thread. Its later requests go through `control` (a
     // control thread of its own when null). The client is closed on that
     // thread once its last owner lets it go. Null when no server answers
@@ -67,7 +75,8 @@ public:
 
     // False once the server has shut down or dropped this client.
     bool alive() const noexcept { return alive_.load(); }
-    // True once the server runs the client, i.e. since the first connection.
+    // True once the server runs the client: from just after the open (or,
+    // if the server would not run it then, from the first connection).
     bool active() const noexcept { return active_.load(); }
     // True while the server runs the client's process cycles: it is active
     // and its last cycle is no longer ago than backpressure::StallLimit. A
@@ -110,6 +119,8 @@ private:
     using Clock = std::chrono::steady_clock;
 
     bool setCallbacks();
+    // Has the server run the client from now on; false if it would not.
+    bool activate();
     // On the control thread: has the server run the client from now on,
     // then connects `from` to `to`. jack_connect's answer: 0 (or EEXIST) on
     // success; NotActivated when the server would not run the client.
@@ -119,15 +130,23 @@ private:
     // server refused).
     std::string requestConnect(JackPeerLink& link, const std::string& from, const std::string& to,
                                std::string failure, Clock::time_point deadline);
-    // Asks the control thread to disconnect `from` from `to` (if the link
-    // still has a connection to remove); waits for it only briefly.
-    void requestDisconnect(JackPeerLink& link, const std::string& from, const std::string& to);
+    // Stops watching `link` and forgets its peer (`wanted`); asks the control
+    // thread to disconnect the peer if the link still has a connection to
+    // remove, and waits for that only briefly.
+    void closeLink(JackPeerLink& link, std::string& wanted, bool outgoing);
+    // On the control thread: links `link`'s peer (`wanted`) again if the
+    // link was lost and the port is back.
+    void relink(JackPeerLink& link, const std::string& wanted, bool outgoing);
     jack_port_t* findPeer(const std::string& name, unsigned long direction) const;
     // Waits until the server runs the connection of `ours` to `peer`.
     void waitUntilLive(const jack_port_t* ours, const std::string& peer, Clock::time_point deadline) const;
     void waitForCycles(std::uint64_t count, Clock::time_point deadline) const;
     // Stops watching `link`; true when its connection is still there to remove.
     bool unwatch(JackPeerLink& link) noexcept;
+    // Full names as JACK connects them: ours to the peer for the output,
+    // the peer to ours for the input.
+    std::string linkSource(bool outgoing, const std::string& peer) const { return outgoing ? outName_ : peer; }
+    std::string linkTarget(bool outgoing, const std::string& peer) const { return outgoing ? peer : inName_; }
     void releaseInputQueue() noexcept;
     template <typename Use>
     void withInputQueue(Use use) noexcept;
@@ -140,6 +159,13 @@ private:
     static void onShutdown(jack_status_t code, const char* reason, void* self) noexcept;
     static void onPortRegistration(jack_port_id_t port, int registered, void* self) noexcept;
     static void onPortConnect(jack_port_id_t a, jack_port_id_t b, int connected, void* self) noexcept;
+    // Which links `port` is the peer of, by name.
+    struct Links {
+        bool output = false;
+        bool input = false;
+    };
+    Links linksTo(const jack_port_t* port);
+    void noticePortsChanged(Links back);
     void noticeInputLost() noexcept;
 
     std::atomic<jack_client_t*> handle_; // null once closed
@@ -159,8 +185,13 @@ private:
     SpscRing<MidiBytes, OutputCapacity> outRing_;
     JackPeerLink outputLink_;
     JackPeerLink inputLink_;
-    std::string outputPeer_; // opening thread only
-    std::string inputPeer_;  // opening thread only
+    // The peers the links are for, from a successful connection until the
+    // link is closed; the mutex also orders relinking after a peer came
+    // back (control thread) with closing the link (opening thread).
+    std::mutex linkMutex_;
+    std::string outputPeer_;
+    std::string inputPeer_;
+    std::atomic<bool> portsChangePosted_{false}; // a relink() is queued and has not begun
     // The open input's queue, and how many callbacks are using it right now.
     std::atomic<MidiInputQueue*> inputQueue_{nullptr};
     std::atomic<int> inputQueueUsers_{0};

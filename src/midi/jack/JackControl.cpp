@@ -50,6 +50,13 @@ void JackControl::setOnCaughtUp(std::function<void()> caughtUp)
     caughtUp_ = std::move(caughtUp);
 }
 
+void JackControl::tellListener()
+{
+    std::lock_guard listening(listenerMutex_);
+    if (caughtUp_)
+        caughtUp_();
+}
+
 void JackControl::finish(Clock::duration limit)
 {
     if (!thread_.joinable())
@@ -91,11 +98,7 @@ void JackControl::run()
         if (queue_.empty() && heldUp_) {
             heldUp_ = false;
             lock.unlock();
-            {
-                std::lock_guard listening(listenerMutex_);
-                if (caughtUp_)
-                    caughtUp_();
-            }
+            tellListener();
             lock.lock();
         }
     }

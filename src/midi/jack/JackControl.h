@@ -74,8 +74,12 @@ public:
     // True from a wait that timed out until the thread has caught up.
     bool heldUp() const;
     // `caughtUp` runs on the thread when it catches up after having been
-    // held up. Null stops that; once this returns, the old one no longer runs.
+    // held up, and whenever tellListener() is called. Null stops that; once
+    // this returns, the old one no longer runs.
     void setOnCaughtUp(std::function<void()> caughtUp);
+    // Runs that listener now, on the calling thread (a client whose peers'
+    // ports have changed).
+    void tellListener();
 
     // Lets the thread end once it has done what is queued, waiting for that
     // up to `limit` (not at all while it is held up). A thread that has not

@@ -10,7 +10,9 @@ namespace kelmar {
 // watched so that its loss is noticed: the peer port going away, or someone
 // disconnecting it. The notice methods run on JACK's notification thread and
 // touch atomics only; expectDisconnect() and disconnectFailed() may run on
-// the control thread; the rest runs on the thread that opens and closes.
+// the control thread, and so may watch() when it links a peer that came
+// back (JackClient orders that with the opening thread's unwatch()); the
+// rest runs on the thread that opens and closes.
 class JackPeerLink {
 public:
     explicit JackPeerLink(jack_port_t* own) noexcept : own_(own) {}

@@ -82,6 +82,16 @@ void MidiSetupForm::load()
     showNotice();
 }
 
+// Loading has just listed for the first showing; a later one (after Ok)
+// lists what exists then.
+void MidiSetupForm::showEvent(QShowEvent* event)
+{
+    if (shownOnce_)
+        relist();
+    shownOnce_ = true;
+    QDialog::showEvent(event);
+}
+
 void MidiSetupForm::relist()
 {
     // The positions stay what the ports number: the ports list afresh too.

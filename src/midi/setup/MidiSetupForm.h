@@ -18,9 +18,11 @@ class MidiMessageLayer;
 // the defaults: the first real output (position 1) and the first input.
 // Ok opens the chosen pair (input first) and hides; Cancel closes it, and
 // its owner discards it so the next showing loads afresh. When the device
-// lists change by themselves (a JACK server that answered late), the loaded
-// dialog lists them afresh and keeps the chosen entries; what the backends
-// say about devices they cannot list yet is the lists' tool tip.
+// lists change by themselves (a JACK server that answered late, a device
+// plugged in or a program started), the shown dialog lists them afresh and
+// keeps the chosen entries; a dialog shown again after Ok lists what exists
+// then, the same way. What the backends say about devices they cannot list
+// yet is the lists' tool tip.
 class MidiSetupForm : public QDialog {
     Q_OBJECT
 
@@ -31,6 +33,9 @@ public:
     MidiSetupForm(MidiMessageLayer& midi, FailurePresenter presentFailure, QWidget* parent = nullptr);
 
     static constexpr const char* NoInputText = "(no MIDI input device)";
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildLayout();
@@ -53,6 +58,7 @@ private:
     QPushButton* cmdOk_;
     QPushButton* cmdCancel_;
     bool hasInputs_ = false;
+    bool shownOnce_ = false; // since it was loaded
 };
 
 } // namespace kelmar
