@@ -37,9 +37,11 @@ QStringList arguments(int argc, char* argv[])
     return list;
 }
 
-void print(std::FILE* stream, const QString& text)
+// The status for output that did not all arrive (a full disk, a closed
+// pipe) is a failure, not success.
+int flushed(int status)
 {
-    std::fputs(qPrintable(text), stream);
+    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? status : EXIT_FAILURE;
 }
 
 // The lists the setup dialog shows, outputs first, one name a line; no
@@ -65,8 +67,7 @@ int listDevices(int argc, char* argv[])
         std::printf("  %s\n", kelmar::MidiSetupForm::NoInputText);
     if (const std::string notice = catalogue->notice(); !notice.empty())
         std::fprintf(stderr, "%s\n", notice.c_str());
-    std::fflush(stdout);
-    return end.leaving(0);
+    return end.leaving(flushed(EXIT_SUCCESS));
 }
 
 } // namespace
@@ -77,10 +78,10 @@ int main(int argc, char* argv[])
     const kelmar::CommandLine command(arguments(argc, argv));
     switch (command.action()) {
     case kelmar::CommandLine::Action::Print:
-        print(stdout, command.text());
-        return EXIT_SUCCESS;
+        std::fputs(qPrintable(command.text()), stdout);
+        return flushed(EXIT_SUCCESS);
     case kelmar::CommandLine::Action::Refuse:
-        print(stderr, command.text());
+        std::fputs(qPrintable(command.text()), stderr);
         return kelmar::CommandLine::UsageStatus;
     case kelmar::CommandLine::Action::ListDevices:
         return listDevices(argc, argv);

@@ -16,9 +16,12 @@ struct Outcome {
     QString errors;
 };
 
-Outcome run(const QStringList& arguments)
+// `outputFile`: where standard output goes instead of the test.
+Outcome run(const QStringList& arguments, const QString& outputFile = {})
 {
     QProcess program;
+    if (!outputFile.isEmpty())
+        program.setStandardOutputFile(outputFile);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove("DISPLAY");
     environment.remove("WAYLAND_DISPLAY");
@@ -46,6 +49,9 @@ TEST(CommandLine, HelpAndVersionPrintAndEndWithoutADisplay)
     EXPECT_TRUE(version.output.startsWith("kelmar ")) << version.output.toStdString();
     EXPECT_EQ(version.output.count('\n'), 1);
     EXPECT_EQ(version.errors, "");
+
+    // output that cannot be written is no success
+    EXPECT_EQ(run({"--version"}, "/dev/full").code, 1);
 }
 
 TEST(CommandLine, RefusesWhatItDoesNotKnowOnStandardError)
