@@ -23,6 +23,12 @@ for size in 48 128 256; do
   read -r width height < <(od -An -tu1 -j16 -N8 "$icon" | awk '{print $3*256+$4, $7*256+$8}')
   [ "$width $height" = "$size $size" ] || { echo "$icon is ${width}x$height" >&2; exit 1; }
 done
+# The manual page and the metainfo's newest release name the program's version.
+version="$(env -u DISPLAY "$prefix/bin/kelmar" --version | cut -d' ' -f2)"
+grep -q "^\.TH KELMAR 1 .* \"Kelmar $version\"" "$share/man/man1/kelmar.1" ||
+  { echo "kelmar.1 does not name version $version" >&2; exit 1; }
+grep -q "<release version=\"$version\"" "$share"/metainfo/*.metainfo.xml ||
+  { echo "the metainfo has no release $version" >&2; exit 1; }
 test -f "$share/icons/hicolor/scalable/apps/kelmar.svg"
 test -x "$prefix/bin/kelmar"
 test -f "$share/kelmar/manual/index.html"
