@@ -8,11 +8,13 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev librtmidi-dev libfluidsynth-dev libjack-jackd2-dev libxcb1-dev
   timgm6mb-soundfont
+  fonts-liberation2
 )
 test_packages=(
   libgtest-dev libbenchmark-dev jackd2 fluidsynth
   pipewire-bin pipewire-jack
   xvfb xdotool x11-utils imagemagick
+  desktop-file-utils appstream man-db lintian
 )
 if [ "${1:-}" = "--test" ]; then
   packages+=("${test_packages[@]}")

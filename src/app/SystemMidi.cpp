@@ -7,10 +7,11 @@
 
 namespace kelmar {
 
-std::unique_ptr<MidiDeviceCatalogue> SystemMidi::createCatalogue()
+std::unique_ptr<MidiDeviceCatalogue> SystemMidi::createCatalogue(Sound sound)
 {
     auto catalogue = std::make_unique<MidiDeviceCatalogue>();
-    auto synth = std::make_unique<FluidSynthBackend>(FluidSynthBackend::Audio::Device);
+    auto synth = std::make_unique<FluidSynthBackend>(sound == Sound::On ? FluidSynthBackend::Audio::Device
+                                                                         : FluidSynthBackend::Audio::None);
     MidiBackend* synthBackend = synth.get();
     const std::string synthName = synth->outputNames().front();
     catalogue->addBackend(std::move(synth));

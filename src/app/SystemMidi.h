@@ -12,7 +12,9 @@ public:
     // The catalogue of this system: the built-in synthesizer (also the
     // default output), JACK and the ALSA sequencer, each only if it works.
     // The JACK client starts opening at once, in the background.
-    static std::unique_ptr<MidiDeviceCatalogue> createCatalogue();
+    // Sound::Off: the synthesizer starts no audio driver (only listing).
+    enum class Sound { On, Off };
+    static std::unique_ptr<MidiDeviceCatalogue> createCatalogue(Sound sound = Sound::On);
 
     // True while a backend's thread that the program left to itself (held
     // up by a server that does not answer) still runs: the process then

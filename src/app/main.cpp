@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/CommandLine.h"
 #include "app/DisplayCheck.h"
 #include "app/ErrorBox.h"
 #include "app/MainWindow.h"
@@ -12,6 +13,7 @@
 #include "midi/MidiInputPort.h"
 #include "midi/MidiMessageLayer.h"
 #include "midi/MidiOutputPort.h"
+#include "midi/setup/MidiSetupForm.h"
 
 namespace {
 
@@ -27,10 +29,65 @@ void endOnFatal(QtMsgType type, const QMessageLogContext& context, const QString
     }
 }
 
+QStringList arguments(int argc, char* argv[])
+{
+    QStringList list;
+    for (int i = 0; i < argc; ++i)
+        list << QString::fromLocal8Bit(argv[i]);
+    return list;
+}
+
+// The status for output that did not all arrive (a full disk, a closed
+// pipe) is a failure, not success.
+int flushed(int status)
+{
+    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? status : EXIT_FAILURE;
+}
+
+// The lists the setup dialog shows, outputs first, one name a line; no
+// display is needed. JACK's ports are listed once its client opens (or
+// its bounded wait ends).
+int listDevices(int argc, char* argv[])
+{
+    qputenv("JACK_NO_START_SERVER", "1");
+    kelmar::ProgramEnd end;
+    const auto catalogue = kelmar::SystemMidi::createCatalogue(kelmar::SystemMidi::Sound::Off);
+    const QCoreApplication app(argc, argv);
+    kelmar::MidiOutputPort out(*catalogue);
+    kelmar::MidiInputPort in(*catalogue);
+    kelmar::MidiMessageLayer midi(out, in);
+    std::printf("MIDI outputs:\n");
+    for (const std::string& name : midi.ListMidiOutDevices())
+        std::printf("  %s\n", name.c_str());
+    std::printf("MIDI inputs:\n");
+    const std::vector<std::string> inputs = midi.ListMidiInDevices();
+    for (const std::string& name : inputs)
+        std::printf("  %s\n", name.c_str());
+    if (inputs.empty())
+        std::printf("  %s\n", kelmar::MidiSetupForm::NoInputText);
+    if (const std::string notice = catalogue->notice(); !notice.empty())
+        std::fprintf(stderr, "%s\n", notice.c_str());
+    return end.leaving(flushed(EXIT_SUCCESS));
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    // First of all: --help and --version need neither a display nor MIDI.
+    const kelmar::CommandLine command(arguments(argc, argv));
+    switch (command.action()) {
+    case kelmar::CommandLine::Action::Print:
+        std::fputs(qPrintable(command.text()), stdout);
+        return flushed(EXIT_SUCCESS);
+    case kelmar::CommandLine::Action::Refuse:
+        std::fputs(qPrintable(command.text()), stderr);
+        return kelmar::CommandLine::UsageStatus;
+    case kelmar::CommandLine::Action::ListDevices:
+        return listDevices(argc, argv);
+    case kelmar::CommandLine::Action::Run:
+        break;
+    }
     // Before any JACK or FluidSynth work starts: without a display there
     // is nothing to do, and nothing must be left half-open.
     kelmar::DisplayCheck display;
@@ -56,6 +113,7 @@ int main(int argc, char* argv[])
     kelmar::MidiMessageLayer midi(out, in);
 
     kelmar::MainWindow window(midi);
+    window.setup().setPreselection(command.output(), command.input());
     bool ended = false;
     midi.setProgramEnd([&ended] {
         ended = true;

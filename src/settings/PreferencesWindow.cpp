@@ -3,6 +3,7 @@
 #include <QCheckBox>
 
 #include "ui/Twips.h"
+#include "ui/WindowFonts.h"
 
 namespace kelmar {
 
@@ -13,6 +14,8 @@ PreferencesWindow::PreferencesWindow(QWidget* owner)
     setObjectName("kelmor_prefs");
     setWindowTitle("Kelmar Preferences");
     setAttribute(Qt::WA_DeleteOnClose);
+    // The caption's room was laid out for the windows' narrow face.
+    setFont(WindowFonts::sans());
     setGeometry(Twips::toPixels(TwipRect{3645, 3180, 4575, 3540}));
     prefsCheck_->setObjectName("PrefsCheck");
     prefsCheck_->setGeometry(Twips::toPixels(TwipRect{180, 195, 2475, 300}));

@@ -159,6 +159,25 @@ TEST_F(MidiSetupTest, AShowingAfterOkListsWhatExistsThenAndKeepsTheChoice)
     EXPECT_EQ(device->openInputName, "Keyboard B");
 }
 
+TEST_F(MidiSetupTest, APreselectionByPartOfANameIsWhatOkOpens)
+{
+    setup.setPreselection("DER b", "board b");
+    showAnd([&] {
+        EXPECT_EQ(list("ComboMidiOut")->currentText(), "Recorder B");
+        EXPECT_EQ(list("ComboMidiIn")->currentText(), "Keyboard B");
+        press("CmdOk");
+    });
+    EXPECT_EQ(device->opened.back(), "Recorder B");
+    EXPECT_EQ(device->openInputName, "Keyboard B");
+
+    // names that match nothing leave the defaults
+    setup.setPreselection("nowhere", "nothing");
+    delete setup.form();
+    setup.load();
+    EXPECT_EQ(list("ComboMidiOut")->currentText(), "Recorder A");
+    EXPECT_EQ(list("ComboMidiIn")->currentText(), "Keyboard A");
+}
+
 TEST_F(MidiSetupTest, ADeviceThatFailsToOpenIsReportedOnceByName)
 {
     device->refuse = {"Recorder B"};

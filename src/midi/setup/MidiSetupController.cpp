@@ -16,10 +16,22 @@ MidiSetupController::~MidiSetupController()
     delete form_.data();
 }
 
+void MidiSetupController::setPreselection(QString output, QString input)
+{
+    preselectedOutput_ = std::move(output);
+    preselectedInput_ = std::move(input);
+}
+
 MidiSetupForm& MidiSetupController::load()
 {
-    if (!form_)
-        form_ = new MidiSetupForm(midi_, present_, parent_);
+    if (form_)
+        return *form_;
+    form_ = new MidiSetupForm(midi_, present_, parent_);
+    // Told on standard error: the user named it on the command line.
+    if (!preselectedOutput_.isEmpty() && !form_->preselectOutput(preselectedOutput_))
+        qWarning("kelmar: no MIDI output's name contains \"%s\"", qUtf8Printable(preselectedOutput_));
+    if (!preselectedInput_.isEmpty() && !form_->preselectInput(preselectedInput_))
+        qWarning("kelmar: no MIDI input's name contains \"%s\"", qUtf8Printable(preselectedInput_));
     return *form_;
 }
 

@@ -21,6 +21,9 @@ public:
     void showModal();
     // The loaded dialog, or null while it is not loaded.
     MidiSetupForm* form() const { return form_; }
+    // Parts of the names of the devices each loading of the dialog starts
+    // on (see MidiSetupForm::preselectOutput); empty: the defaults.
+    void setPreselection(QString output, QString input);
     // Loads the dialog without showing it (start-up opens the defaults this way in tests).
     MidiSetupForm& load();
 
@@ -29,6 +32,8 @@ private:
     QWidget* parent_;
     QPointer<MidiSetupForm> form_;
     MidiSetupForm::FailurePresenter present_;
+    QString preselectedOutput_;
+    QString preselectedInput_;
 };
 
 } // namespace kelmar

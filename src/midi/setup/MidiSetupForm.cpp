@@ -170,4 +170,13 @@ void MidiSetupForm::onOk()
     accept(); // hides; the dialog stays loaded
 }
 
+bool MidiSetupForm::preselect(QComboBox* list, const QString& part)
+{
+    const int found = list->findText(part, Qt::MatchContains);
+    if (found < 0)
+        return false;
+    list->setCurrentIndex(found);
+    return true;
+}
+
 } // namespace kelmar

@@ -34,10 +34,17 @@ public:
 
     static constexpr const char* NoInputText = "(no MIDI input device)";
 
+    // Chooses the first output / input whose listed name contains `part`
+    // (in any case), for Ok to open; false, with the choice left as it
+    // was, where no name does. The command line's --output / --input.
+    bool preselectOutput(const QString& part) { return preselect(comboMidiOut_, part); }
+    bool preselectInput(const QString& part) { return hasInputs_ && preselect(comboMidiIn_, part); }
+
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    static bool preselect(QComboBox* list, const QString& part);
     void buildLayout();
     void load();
     // Lists the devices afresh as load() does, keeping the chosen entries

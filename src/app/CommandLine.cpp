@@ -1,0 +1,76 @@
+#include "app/CommandLine.h"
+
+#include <QCommandLineParser>
+
+namespace kelmar {
+
+namespace {
+
+constexpr const char* Program = "kelmar";
+
+// Options QGuiApplication and QApplication read themselves: accepted here,
+// not shown in the help, and passed on to QApplication untouched.
+void acceptQtOptions(QCommandLineParser& parser)
+{
+    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+                             "qwindowicon", "qwindowtitle", "session", "display", "geometry", "style",
+                             "stylesheet", "name", "title"}) {
+        QCommandLineOption option(name, {}, "value");
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
+        QCommandLineOption option(name);
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+QString helpText(const QCommandLineParser& parser)
+{
+    // Qt's text names the program by QCoreApplication, which does not run yet.
+    QString text = parser.helpText();
+    const qsizetype end = text.indexOf('\n');
+    return QString("Usage: %1 [options]").arg(Program) + text.mid(end);
+}
+
+} // namespace
+
+CommandLine::CommandLine(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    // Qt's options are single-dash words (-platform xcb), not letter groups.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription("Kelmar plays General MIDI with the mouse. The MIDI Setup dialog opens first,\n"
+                                     "on the built-in synthesizer and the first MIDI input unless told otherwise.");
+    const QCommandLineOption help({"h", "help"}, "Show this help and exit.");
+    const QCommandLineOption version({"v", "version"}, "Show the version and exit.");
+    const QCommandLineOption list("list-devices", "Print the MIDI outputs and inputs the setup dialog lists, and exit.");
+    const QCommandLineOption output("output", "Start the setup dialog on the first output whose name contains NAME "
+                                              "(any case).", "NAME");
+    const QCommandLineOption input("input", "Start the setup dialog on the first input whose name contains NAME "
+                                            "(any case).", "NAME");
+    parser.addOptions({help, version, list, output, input});
+    acceptQtOptions(parser);
+
+    if (!parser.parse(arguments)) {
+        action_ = Action::Refuse;
+        text_ = QString("%1: %2\nTry '%1 --help'.\n").arg(Program, parser.errorText());
+    } else if (!parser.positionalArguments().isEmpty()) {
+        action_ = Action::Refuse;
+        text_ = QString("%1: unexpected argument '%2'\nTry '%1 --help'.\n")
+                    .arg(Program, parser.positionalArguments().constFirst());
+    } else if (parser.isSet(help)) {
+        action_ = Action::Print;
+        text_ = helpText(parser);
+    } else if (parser.isSet(version)) {
+        action_ = Action::Print;
+        text_ = QString("%1 %2\n").arg(Program, KELMAR_VERSION);
+    } else if (parser.isSet(list)) {
+        action_ = Action::ListDevices;
+    }
+    output_ = parser.value(output);
+    input_ = parser.value(input);
+}
+
+} // namespace kelmar

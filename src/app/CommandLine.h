@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace kelmar {
+
+// The program's command line, read before anything else starts (no
+// QCoreApplication, display or MIDI system is needed): --help, --version
+// and --list-devices, the devices the setup dialog starts on, and Qt's own
+// window-system options, which are left for QApplication.
+class CommandLine {
+public:
+    // What main() does next.
+    enum class Action {
+        Run,         // start the program
+        ListDevices, // print the device lists and end
+        Print,       // print text() on standard output and end with status 0
+        Refuse,      // print text() on standard error and end with UsageStatus
+    };
+    static constexpr int UsageStatus = 2;
+
+    // `arguments` as the program got them, its name first.
+    explicit CommandLine(const QStringList& arguments);
+
+    Action action() const { return action_; }
+    const QString& text() const { return text_; }
+    // Part of the name of the output / input the setup dialog starts on; empty for the default.
+    const QString& output() const { return output_; }
+    const QString& input() const { return input_; }
+
+private:
+    Action action_ = Action::Run;
+    QString text_;
+    QString output_;
+    QString input_;
+};
+
+} // namespace kelmar
