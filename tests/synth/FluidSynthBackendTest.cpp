@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -462,7 +463,7 @@ TEST(FluidSynthEngineTest, HeldKeyOrPedalKeepsTheSynthesizerRunning)
 
     engine.send(volume(0));
     engine.send(sustain(false));
-    renderSeconds(engine, 2.0);
+    renderSeconds(engine, 3.0); // the release and its reverb (volume 0 is -96 dB), then a second of silence
     EXPECT_TRUE(engine.isResting()) << "kept running with no key or pedal held";
 }
 
@@ -529,6 +530,37 @@ TEST(FluidSynthEngineTest, DropsOnlyWhileTheEngineTakesNothingWithTheQueueFull)
     EXPECT_EQ(dropped, 0);
     engine.waitUntilPlayed();
     std::filesystem::remove(fifo);
+}
+
+double peakDbfs(const Stereo& audio)
+{
+    float peak = 0.0F;
+    for (const auto* channel : {&audio.left, &audio.right})
+        for (const float s : *channel)
+            peak = std::max(peak, std::fabs(s));
+    return 20.0 * std::log10(std::max(peak, 1e-12F));
+}
+
+TEST(FluidSynthEngineTest, SoundLevelLeavesHeadroomWithoutClipping)
+{
+    if (!std::filesystem::exists(SmallSoundFont))
+        GTEST_SKIP() << SmallSoundFont << " is not installed";
+    // A piano note at velocity 100 peaks near -21.5 dBFS (FluidSynth's
+    // default gain left it near -31.5): as loud as the headroom below allows.
+    FluidSynthEngine piano(SmallSoundFont, FluidSynthEngine::Output::RenderOnly);
+    piano.send(noteOn(MiddleC, 100));
+    const double pianoPeak = peakDbfs(renderSeconds(piano, 1.0));
+    EXPECT_NEAR(pianoPeak, -21.5, 2.0);
+
+    // Sixteen notes at velocity 127, a chord spread over all channels (the
+    // drum channel's note a drum), do not clip.
+    FluidSynthEngine chord(SmallSoundFont, FluidSynthEngine::Output::RenderOnly);
+    constexpr int Notes[16] = {36, 40, 43, 48, 52, 55, 60, 64, 67, 72, 76, 79, 84, 88, 91, 96};
+    for (int channel = 0; channel < 16; ++channel)
+        chord.send(message(static_cast<std::uint8_t>(0x90 | channel), static_cast<std::uint8_t>(Notes[channel]), 127));
+    const double chordPeak = peakDbfs(renderSeconds(chord, 1.0));
+    EXPECT_LT(chordPeak, -0.5);
+    std::printf("piano at velocity 100: %.1f dBFS; sixteen notes at 127: %.1f dBFS\n", pianoPeak, chordPeak);
 }
 
 TEST(FluidSynthEngineTest, ReportsAMissingSoundFont)

@@ -118,6 +118,7 @@ bool FluidSynthEngine::createSynth()
     if (fluid_settings_t* settings = settings_.get()) {
         fluid().fluid_settings_setnum(settings, "synth.sample-rate", SampleRate);
         fluid().fluid_settings_setint(settings, "synth.polyphony", Polyphony);
+        fluid().fluid_settings_setnum(settings, "synth.gain", Gain);
         // Only the samples of programmes in use are kept in memory; a
         // programme change loads the ones it needs (on this thread).
         fluid().fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);

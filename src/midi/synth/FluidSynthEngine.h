@@ -48,6 +48,12 @@ public:
     // How long the output must stay silent, with no key or pedal held and
     // no message played, before the synthesizer stops being run.
     static constexpr int QuietFrames = SampleRate; // one second
+    // FluidSynth's "synth.gain" (its default 0.2 is quiet): as loud as sixteen
+    // notes at velocity 127 together allow without clipping (they peak near
+    // -1.5 dBFS with TimGM6mb, the default soundfont). A piano note at
+    // velocity 100 then peaks near -21.5 dBFS; -12 dBFS would put those
+    // sixteen notes some 9 dB above full scale.
+    static constexpr double Gain = 0.65;
     // Messages that may wait for the engine's thread: 32 all-notes-off
     // sweeps of 2,048 messages each.
     static constexpr std::size_t QueueCapacity = 65536;
