@@ -11,23 +11,25 @@
 #include "midi/MidiMessageLayer.h"
 #include "midi/MidiOutputPort.h"
 #include "support/GeneralControlsStandIn.h"
-#include "support/RecordingBackend.h"
+#include "support/RecordingMidiRig.h"
 
 namespace {
 
+// A message layer with a recording device as its output and its input, and
+// the general controls' real handling for what thru moves.
+struct ThruRig : kelmar::test::RecordingMidiRig {
+    ThruRig()
+    {
+        layer.setControls(&controls.handling);
+        layer.OpenMidiIn(0);
+    }
+    kelmar::test::GeneralControlsStandIn controls{layer};
+};
+
 void BM_MidiThruDrains1000Messages(benchmark::State& state)
 {
-    kelmar::MidiDeviceCatalogue catalogue;
-    auto backend = std::make_unique<kelmar::test::RecordingBackend>();
-    auto* device = backend.get();
-    catalogue.addBackend(std::move(backend));
-    kelmar::MidiOutputPort out(catalogue);
-    kelmar::MidiInputPort in(catalogue);
-    kelmar::MidiMessageLayer layer(out, in);
-    kelmar::test::GeneralControlsStandIn controls(layer);
-    layer.setControls(&controls.handling);
-    layer.OpenMidiOut(1);
-    layer.OpenMidiIn(0);
+    ThruRig rig;
+    auto* device = rig.device;
     device->sent.reserve(1000);
     device->sentTo.reserve(1000);
 
@@ -44,8 +46,8 @@ void BM_MidiThruDrains1000Messages(benchmark::State& state)
                 device->receive({static_cast<std::uint8_t>(0x90 + kind), static_cast<std::uint8_t>(i % 128), 100});
         }
         state.ResumeTiming();
-        while (in.QueueCount() > 0) // MidiThru handles a bounded batch per call
-            layer.MidiThru();
+        while (rig.in.QueueCount() > 0) // MidiThru handles a bounded batch per call
+            rig.layer.MidiThru();
         benchmark::DoNotOptimize(device->sent.data());
     }
     state.SetItemsProcessed(state.iterations() * 1000);
@@ -58,17 +60,8 @@ void BM_MidiThruDrains1000Messages(benchmark::State& state)
 // (CPU) times 120.
 void BM_ThruOneClockThroughTheEventLoop(benchmark::State& state)
 {
-    kelmar::MidiDeviceCatalogue catalogue;
-    auto backend = std::make_unique<kelmar::test::RecordingBackend>();
-    auto* device = backend.get();
-    catalogue.addBackend(std::move(backend));
-    kelmar::MidiOutputPort out(catalogue);
-    kelmar::MidiInputPort in(catalogue);
-    kelmar::MidiMessageLayer layer(out, in);
-    kelmar::test::GeneralControlsStandIn controls(layer);
-    layer.setControls(&controls.handling);
-    layer.OpenMidiOut(1);
-    layer.OpenMidiIn(0);
+    ThruRig rig;
+    auto* device = rig.device;
     device->sent.reserve(1 << 20);
     device->sentTo.reserve(1 << 20);
 
