@@ -67,15 +67,7 @@ bool JackAudioProbe::waitForCycles(std::uint64_t count, int limitMs) const
 int JackAudioProbe::onProcess(jack_nframes_t frames, void* data)
 {
     auto* probe = static_cast<JackAudioProbe*>(data);
-    const std::uint64_t cycle = probe->cycles_.load(std::memory_order_relaxed) + 1;
-    jack_nframes_t currentFrames = 0;
-    jack_time_t started = 0;
-    jack_time_t next = 0;
-    float period = 0.0F;
-    if (jack_get_cycle_times(probe->client_, &currentFrames, &started, &next, &period) != 0)
-        started = jack_get_time();
-    probe->starts_[cycle % KeptStarts].store(started, std::memory_order_release);
-    probe->cycles_.store(cycle, std::memory_order_release);
+    const std::uint64_t cycle = probe->cycles_.fetch_add(1, std::memory_order_acq_rel) + 1;
     float peak = 0.0F;
     for (jack_port_t* port : probe->inputs_) {
         const auto* samples = static_cast<const float*>(jack_port_get_buffer(port, frames));
@@ -88,20 +80,6 @@ int JackAudioProbe::onProcess(jack_nframes_t frames, void* data)
         probe->loudCycle_.store(cycle, std::memory_order_release);
     }
     return 0;
-}
-
-int JackAudioProbe::periodsBefore(std::uint64_t cycle, std::uint64_t sentAt) const
-{
-    if (cycle == 0 || cycles() - cycle >= KeptStarts - 1
-        || starts_[cycle % KeptStarts].load(std::memory_order_acquire) <= sentAt)
-        return -1;
-    int count = 0;
-    for (std::uint64_t c = cycle - 1; c > 0 && cycle - c < KeptStarts - 1; --c) {
-        if (starts_[c % KeptStarts].load(std::memory_order_acquire) <= sentAt)
-            return count;
-        ++count;
-    }
-    return -1;
 }
 
 int JackAudioProbe::onXrun(void* data)

@@ -2,7 +2,6 @@
 
 #include <jack/jack.h>
 
-#include <array>
 #include <atomic>
 #include <cstdint>
 #include <string>
@@ -38,12 +37,6 @@ public:
     void arm(float threshold);
     // The number of the first loud period since arm(); 0 while none.
     std::uint64_t loudCycle() const { return loudCycle_.load(std::memory_order_acquire); }
-    // The server's clock (jack_get_time(), microseconds).
-    static std::uint64_t now() { return jack_get_time(); }
-    // Periods that began after `sentAt` (now()) before period `cycle`: 0
-    // when `cycle` is the first to begin after it. -1 if unknown (`cycle`
-    // is too old, or began before `sentAt`).
-    int periodsBefore(std::uint64_t cycle, std::uint64_t sentAt) const;
     // Xruns the server has reported since the probe opened.
     int xruns() const { return xruns_.load(std::memory_order_acquire); }
     // Waits until `count` more periods have begun; false after `limitMs`.
@@ -61,10 +54,6 @@ private:
     std::atomic<bool> armed_{false};
     std::atomic<std::uint64_t> loudCycle_{0};
     std::atomic<int> xruns_{0};
-    // When each of the last periods began, by the server's clock
-    // (jack_get_cycle_times), by period number modulo their count.
-    static constexpr std::size_t KeptStarts = 1024;
-    std::array<std::atomic<std::uint64_t>, KeptStarts> starts_{};
 };
 
 } // namespace kelmar::test
