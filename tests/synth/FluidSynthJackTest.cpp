@@ -128,6 +128,26 @@ TEST_F(FluidSynthJackTest, TheFirstNoteAfterARestSoundsInTheNextPeriod)
     }
 }
 
+// Through the audio thread too, the drum channel's first note plays the
+// kit (selected on the engine's thread first), and a note after a
+// programme change to a programme no channel used sounds.
+TEST_F(FluidSynthJackTest, DrumKitAndNewProgrammeSound)
+{
+    const auto heard = [this](const MidiBytes& note) {
+        silence();
+        probe->arm(Loud);
+        engine->send(note);
+        const auto deadline = std::chrono::steady_clock::now() + 2s;
+        while (probe->loudCycle() == 0 && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(1ms);
+        return probe->loudCycle() != 0;
+    };
+    EXPECT_TRUE(heard(message(0x99, 38, 100))) << "the first drum note was silent";
+    engine->send(message(0xC1, 73)); // flute on channel 2
+    EXPECT_TRUE(heard(message(0x91, 72, 100))) << "the note after the programme change was silent";
+    engine->waitUntilPlayed();
+}
+
 // A fast player: 2,000 note ons at about 750 a second from another thread,
 // each with a pan, every 50th with a programme change, note offs 128 notes
 // behind (128 voices busy). The synthesizer's audio thread never waits for

@@ -309,6 +309,7 @@ void FluidSynthEngine::handOver(const MidiBytes& message)
         played_.fetch_add(1, std::memory_order_release);
         return;
     }
+    bool selectKit = false;
     if (message.size != 0 && message.size >= messageLength(message.data[0]) && needsEngine(message)) {
         const int status = message.data[0] & 0xF0;
         const int channel = message.data[0] & 0x0F;
@@ -320,14 +321,21 @@ void FluidSynthEngine::handOver(const MidiBytes& message)
                 drumKitPending_.store(false, std::memory_order_release);
         } else if (channel == DrumChannel && drumKitPending_.load(std::memory_order_relaxed)) {
             // The kit, as selectDrumKitBefore selects it, before the note
-            // or bank select; this extra message is not one sent.
+            // or bank select; this extra message counts as one sent.
             fluid().fluid_synth_program_change(synth, shadowOf(DrumChannel), 0);
             drumKitPending_.store(false, std::memory_order_release);
-            played_.fetch_sub(1, std::memory_order_relaxed);
-            forward(MidiBytes{{static_cast<std::uint8_t>(ProgramChange | DrumChannel), 0, 0}, 2});
+            selectKit = true;
         }
         if (status == ControlChange)
             fluid().fluid_synth_cc(synth, shadowOf(channel), data1, message.data[2] & 0x7F);
+    }
+    // Not under synthMutex_: the audio thread must be able to empty the ring.
+    if (selectKit) {
+        {
+            const std::lock_guard lock(queueMutex_);
+            ++sent_;
+        }
+        forward(MidiBytes{{static_cast<std::uint8_t>(ProgramChange | DrumChannel), 0, 0}, 2});
     }
     forward(message);
 }
