@@ -22,8 +22,8 @@ namespace {
 using namespace std::chrono_literals;
 
 constexpr const char* SmallSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
-// -100 dBFS: a higher threshold misses the first period of notes whose
-// sample starts softly (TimGM6mb's piano has such keys).
+// -100 dBFS: a higher threshold misses the first period of soft notes,
+// whose sample rises slowly.
 constexpr float Loud = 1e-5F;
 constexpr auto HalfPeriod = std::chrono::microseconds(500'000 * test::JackServer::PeriodFrames / test::JackServer::SampleRate);
 
@@ -100,10 +100,11 @@ TEST_F(FluidSynthJackTest, FollowsTheServersPeriod)
 
 TEST_F(FluidSynthJackTest, ANoteSentBetweenTwoPeriodsSoundsInTheNext)
 {
-    // Keys whose sample sounds from its first period. (Through JACK,
-    // TimGM6mb's piano keys 65 to 69 stay below -150 dBFS in the period
-    // that plays their note on and sound from the next; rendered through
-    // render() their first period peaks near -60 dBFS. Not explained yet.)
+    // Keys whose sample sounds within its first period. (TimGM6mb's piano
+    // sample for keys 65 to 69 begins with 300 to 390 frames of silence, so
+    // those keys sound only from the second 256-frame period, whatever the
+    // path; at velocity 40 even keys 60 to 64 stay below -54 dBFS for some
+    // 180 frames.)
     for (const int note : {60, 62, 64, 72}) {
         silence();
         const auto [late, peak] = periodsLate(note);
