@@ -423,8 +423,9 @@ const std::string& JackServer::Peer::errors()
     return errors_;
 }
 
-JackServer::JackServer()
+JackServer::JackServer(Scheduling scheduling)
     : kind_(serverKind())
+    , scheduling_(scheduling)
     , name_(uniqueName())
 {
     if (kind_ == ServerKind::PipeWire) {
@@ -487,8 +488,11 @@ pid_t JackServer::spawnJackd(int log)
     // Synchronous mode with a generous client timeout: on a loaded machine
     // jackd's asynchronous mode can, after an overrun, stop running a
     // client altogether.
-    return spawn({"jackd", "-n", name_, "-r", "-S", "-t", "2000", "-d", "dummy", "-r", rate, "-p", frames},
-                 {.output = log, .errors = log, .kept = lockFd_});
+    std::vector<std::string> argv = {"jackd", "-n", name_, "-r"};
+    if (scheduling_ == Scheduling::Realtime)
+        argv = {"jackd", "-n", name_, "-R", "-P", "70"};
+    argv.insert(argv.end(), {"-S", "-t", "2000", "-d", "dummy", "-r", rate, "-p", frames});
+    return spawn(argv, {.output = log, .errors = log, .kept = lockFd_});
 }
 
 pid_t JackServer::spawnPipeWire(int log)

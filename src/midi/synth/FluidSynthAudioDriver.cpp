@@ -29,7 +29,10 @@ constexpr std::array<AudioDriver, 4> AudioDrivers = {{
     {"sdl2", false},
 }};
 
-// About 10 ms of output buffering at 48 kHz instead of FluidSynth's 16 x 64.
+// The audio latency asked of PulseAudio (PipeWire) and ALSA: 2 periods of
+// 256 frames, 10.7 ms at 48 kHz, instead of FluidSynth's 16 x 64. JACK
+// ignores these: its client renders the server's period, whatever its
+// size, in the server's cycle (the README's "Sound" section has each).
 constexpr int PeriodSize = 256;
 constexpr int Periods = 2;
 
@@ -113,6 +116,12 @@ void FluidSynthAudioDriver::stop()
         stopSdlAudio();
         sdlAudioStarted_ = false;
     }
+}
+
+bool FluidSynthAudioDriver::callsEngine() const
+{
+    const int index = index_.load(std::memory_order_acquire);
+    return index >= 0 && AudioDrivers[static_cast<std::size_t>(index)].callback;
 }
 
 std::string FluidSynthAudioDriver::name() const

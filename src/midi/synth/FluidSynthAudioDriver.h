@@ -36,6 +36,9 @@ public:
     void stop();
 
     bool isRunning() const { return driver_ != nullptr; }
+    // True if the driver that started calls `render` (else it runs the
+    // synthesizer itself).
+    bool callsEngine() const;
     // Name of the driver that started; "" while none has.
     std::string name() const;
 

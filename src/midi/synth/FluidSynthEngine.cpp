@@ -5,6 +5,8 @@
 #include <malloc.h>
 #include <pthread.h>
 
+#include <thread>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -32,6 +34,12 @@ using namespace midi;
 
 // MIDI channel 10, which General MIDI gives to percussion.
 constexpr int DrumChannel = 9;
+// The synthesizer has 32 channels: channel c + 16 is channel c's shadow,
+// never played, on which the engine's thread selects a programme before the
+// audio thread selects it on c, so that its samples are read off the audio
+// thread (FluidSynth reads them when a programme is first selected).
+constexpr int MidiChannels = 16;
+constexpr int shadowOf(int channel) { return channel + MidiChannels; }
 
 void setLogFunction(fluid_log_function_t function, void* data)
 {
@@ -62,6 +70,7 @@ FluidSynthEngine::FluidSynthEngine(std::string soundFont, Output output, std::st
     , library_(std::move(library))
 {
     queue_.reserve(64);
+    drumKitPending_.store(true, std::memory_order_relaxed);
     thread_ = std::thread([this, output] { run(output); });
 }
 
@@ -108,6 +117,11 @@ void FluidSynthEngine::run(Output output)
 #ifndef __SANITIZE_ADDRESS__
     malloc_trim(0);
 #endif
+    // From now on messages go straight to an audio driver that calls the
+    // engine; the engine's thread hands over what waited for the start-up
+    // first (playQueued opens the straight path once it has).
+    if (synth_ && driver_.isRunning() && driver_.callsEngine() && soundFontLoaded())
+        direct_.store(true, std::memory_order_release);
     markReady();
     playQueued();
 }
@@ -122,11 +136,14 @@ bool FluidSynthEngine::createSynth()
         // Only the samples of programmes in use are kept in memory; a
         // programme change loads the ones it needs (on this thread).
         fluid().fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
+        fluid().fluid_settings_setint(settings, "synth.midi-channels", 2 * MidiChannels); // with the shadows
         FluidSynthAudioDriver::configure(settings);
         synth_.reset(fluid().new_fluid_synth(settings));
     }
-    if (synth_)
+    if (synth_) {
+        fluid().fluid_synth_set_channel_type(synth_.get(), shadowOf(DrumChannel), CHANNEL_TYPE_DRUM);
         return true;
+    }
     const std::string why = takeLogged();
     noteFailure("FluidSynth could not create a synthesizer" + (why.empty() ? "." : ": " + why));
     synthFailed_.store(true, std::memory_order_release);
@@ -151,17 +168,17 @@ void FluidSynthEngine::startAudioDriver()
 // kit takes more memory than its piano (FluidR3_GM: 11 MB against 8 MB).
 void FluidSynthEngine::loadSoundFont()
 {
+    const std::lock_guard synthLock(synthMutex_);
     takeLogged();
     if (fluid().fluid_synth_sfload(synth_.get(), soundFont_.c_str(), 0) == FLUID_FAILED) {
         const std::string why = takeLogged();
         noteFailure("The soundfont " + soundFont_ + " could not be loaded" + (why.empty() ? "." : ": " + why));
         return;
     }
-    for (int channel = 0; channel < 16; ++channel) {
-        if (channel != DrumChannel)
+    for (int channel = 0; channel < 2 * MidiChannels; ++channel) {
+        if (channel != DrumChannel && channel != shadowOf(DrumChannel))
             fluid().fluid_synth_program_change(synth_.get(), channel, 0);
     }
-    drumKitPending_ = true;
     soundFontLoaded_.store(true, std::memory_order_release);
 }
 
@@ -197,9 +214,11 @@ void FluidSynthEngine::waitUntilReady() const
     readyChanged_.wait(lock, [this] { return isReady(); });
 }
 
-// Plays queued messages in batches: the queue is swapped for an empty
+// Takes queued messages in batches: the queue is swapped for an empty
 // vector that keeps its capacity, so senders wait at most for the swap.
-// Each swap counts as a take for the senders' backpressure.
+// Each swap counts as a take for the senders' backpressure. Once the queue
+// is empty and the audio thread plays messages, senders put them straight
+// onto its ring again.
 void FluidSynthEngine::playQueued()
 {
     std::vector<MidiBytes> batch;
@@ -207,10 +226,9 @@ void FluidSynthEngine::playQueued()
     for (;;) {
         {
             std::unique_lock lock(queueMutex_);
-            played_ += batch.size();
-            if (!batch.empty())
-                playedChanged_.notify_all();
             batch.clear();
+            if (queue_.empty() && direct_.load(std::memory_order_relaxed))
+                fastPath_ = true;
             queueChanged_.wait(lock, [this] { return !queue_.empty() || stopping_; });
             if (queue_.empty())
                 return; // stopping, and everything sent has been played
@@ -218,7 +236,7 @@ void FluidSynthEngine::playQueued()
             noteProgress();
         }
         for (std::size_t i = 0; i < batch.size(); ++i) {
-            play(batch[i]);
+            handOver(batch[i]);
             if (i % ProgressEvery == ProgressEvery - 1)
                 noteProgress(); // a long batch is still a take
         }
@@ -227,32 +245,132 @@ void FluidSynthEngine::playQueued()
 
 void FluidSynthEngine::waitUntilPlayed() const
 {
-    std::unique_lock lock(queueMutex_);
-    const std::uint64_t sent = sent_;
-    playedChanged_.wait(lock, [this, sent] { return played_ >= sent; });
+    std::uint64_t sent = 0;
+    {
+        const std::lock_guard lock(queueMutex_);
+        sent = sent_;
+    }
+    while (played_.load(std::memory_order_acquire) < sent)
+        std::this_thread::sleep_for(std::chrono::microseconds(50));
+}
+
+// What the engine's thread must see before the audio thread plays it: a
+// programme change or a bank select (see the class comment), and the drum
+// channel's first note while its kit is still to be selected.
+bool FluidSynthEngine::needsEngine(const MidiBytes& message) const
+{
+    const int status = message.data[0] & 0xF0;
+    const int channel = message.data[0] & 0x0F;
+    const int data1 = message.data[1] & 0x7F;
+    if (status == ProgramChange)
+        return true;
+    if (status == ControlChange && (data1 == BankSelect || data1 == BankSelectFine))
+        return true;
+    return status == NoteOn && channel == DrumChannel && (message.data[2] & 0x7F) != 0
+           && drumKitPending_.load(std::memory_order_acquire);
 }
 
 bool FluidSynthEngine::send(const MidiBytes& message)
 {
     if (synthFailed_.load(std::memory_order_acquire))
         return true; // nothing will play it; failure() tells why
-    const auto tryPush = [this, &message] {
+    bool queued = false;
+    const auto tryPush = [this, &message, &queued] {
         const std::lock_guard lock(queueMutex_);
-        if (queue_.size() >= QueueCapacity)
-            return false;
-        queue_.push_back(message);
+        if (fastPath_ && !needsEngine(message)) {
+            if (!toAudio_->push(message))
+                return false;
+        } else {
+            if (queue_.size() >= QueueCapacity)
+                return false;
+            queue_.push_back(message);
+            fastPath_ = false; // what follows waits behind it
+            queued = true;
+        }
         ++sent_;
         return true;
     };
     const auto lastTaken = [this] { return lastTaken_.load(std::memory_order_relaxed); };
     if (!backpressure::queueOrDrop(tryPush, lastTaken))
         return false;
-    queueChanged_.notify_one();
+    if (queued)
+        queueChanged_.notify_one();
     return true;
 }
 
-// On the engine's thread.
+// On the engine's thread: plays a message taken from the queue, or, while
+// the audio thread plays messages, does what must be done off that thread
+// and passes it on.
+void FluidSynthEngine::handOver(const MidiBytes& message)
+{
+    fluid_synth_t* synth = synth_.get();
+    if (!direct_.load(std::memory_order_relaxed) || !synth) {
+        play(message);
+        played_.fetch_add(1, std::memory_order_release);
+        return;
+    }
+    bool selectKit = false;
+    if (message.size != 0 && message.size >= messageLength(message.data[0]) && needsEngine(message)) {
+        const int status = message.data[0] & 0xF0;
+        const int channel = message.data[0] & 0x0F;
+        const int data1 = message.data[1] & 0x7F;
+        const std::lock_guard synthLock(synthMutex_);
+        if (status == ProgramChange) {
+            fluid().fluid_synth_program_change(synth, shadowOf(channel), data1); // reads its samples
+            if (channel == DrumChannel)
+                drumKitPending_.store(false, std::memory_order_release);
+        } else if (channel == DrumChannel && drumKitPending_.load(std::memory_order_relaxed)) {
+            // The kit, as selectDrumKitBefore selects it, before the note
+            // or bank select; this extra message counts as one sent.
+            fluid().fluid_synth_program_change(synth, shadowOf(DrumChannel), 0);
+            drumKitPending_.store(false, std::memory_order_release);
+            selectKit = true;
+        }
+        if (status == ControlChange)
+            fluid().fluid_synth_cc(synth, shadowOf(channel), data1, message.data[2] & 0x7F);
+    }
+    // Not under synthMutex_: the audio thread must be able to empty the ring.
+    if (selectKit) {
+        {
+            const std::lock_guard lock(queueMutex_);
+            ++sent_;
+        }
+        forward(MidiBytes{{static_cast<std::uint8_t>(ProgramChange | DrumChannel), 0, 0}, 2});
+    }
+    forward(message);
+}
+
+// Puts a message onto the audio thread's ring, waiting while it is full
+// and the audio thread takes from it; dropped (as played) once it has not
+// for backpressure::StallLimit.
+void FluidSynthEngine::forward(const MidiBytes& message)
+{
+    const auto tryPush = [this, &message] {
+        const std::lock_guard lock(queueMutex_);
+        return toAudio_->push(message);
+    };
+    const auto lastTaken = [this] { return lastTaken_.load(std::memory_order_relaxed); };
+    if (!backpressure::queueOrDrop(tryPush, lastTaken))
+        played_.fetch_add(1, std::memory_order_release);
+}
+
+// On the thread that plays messages: the engine's (no audio thread plays
+// them) or the audio thread. The drum kit waits for the drum channel's
+// first note only on the engine's thread; the audio thread has it
+// selected by handOver.
 void FluidSynthEngine::play(const MidiBytes& message)
+{
+    if (!synth_ || message.size == 0 || message.size < messageLength(message.data[0]))
+        return;
+    if (drumKitPending_.load(std::memory_order_relaxed) && (message.data[0] & 0x0F) == DrumChannel)
+        selectDrumKitBefore(message);
+    apply(message);
+}
+
+// Real-time safe for every message but a programme change to a programme
+// no channel uses (the engine's thread has the audio thread's selected on
+// the shadow channel first).
+void FluidSynthEngine::apply(const MidiBytes& message)
 {
     fluid_synth_t* synth = synth_.get();
     if (!synth || message.size == 0 || message.size < messageLength(message.data[0]))
@@ -260,8 +378,6 @@ void FluidSynthEngine::play(const MidiBytes& message)
     const int channel = message.data[0] & 0x0F;
     const int data1 = message.data[1] & 0x7F;
     const int data2 = message.data[2] & 0x7F;
-    if (drumKitPending_ && channel == DrumChannel)
-        selectDrumKitBefore(message);
     switch (message.data[0] & 0xF0) {
     case NoteOff:
         fluid().fluid_synth_noteoff(synth, channel, data1);
@@ -292,6 +408,36 @@ void FluidSynthEngine::play(const MidiBytes& message)
     activity_.fetch_add(1, std::memory_order_release);
 }
 
+// On the audio thread, at the start of each period: plays every message on
+// the ring, unless the engine's thread is using the synthesizer (reading a
+// programme's samples): then they wait for the next period, in order.
+// Never waits for a lock.
+bool FluidSynthEngine::applyHandedOver()
+{
+    if (toAudio_->empty())
+        return false;
+    const std::unique_lock synthLock(synthMutex_, std::try_to_lock);
+    if (!synthLock.owns_lock())
+        return false;
+    std::uint64_t count = 0;
+    while (const MidiBytes* message = toAudio_->front()) {
+        apply(*message);
+        toAudio_->pop();
+        ++count;
+    }
+    noteProgress();
+    played_.fetch_add(count, std::memory_order_release);
+    return true;
+}
+
+FluidSynthEngine::AppliedPeriod FluidSynthEngine::lastAppliedPeriod() const
+{
+    AppliedPeriod applied;
+    applied.period = appliedPeriod_.load(std::memory_order_acquire);
+    applied.peak = appliedPeak_.load(std::memory_order_relaxed);
+    return applied;
+}
+
 // The drum channel gets its default kit just before the first message that
 // could tell: a note on, or a bank select (which must not alter the kit
 // chosen for the channel at the start). A programme change chooses a kit
@@ -303,10 +449,10 @@ void FluidSynthEngine::selectDrumKitBefore(const MidiBytes& message)
     const bool noteOn = status == NoteOn && (message.data[2] & 0x7F) != 0;
     const bool bankSelect = status == ControlChange && (data1 == BankSelect || data1 == BankSelectFine);
     if (status == ProgramChange) {
-        drumKitPending_ = false;
+        drumKitPending_.store(false, std::memory_order_release);
     } else if (noteOn || bankSelect) {
         fluid().fluid_synth_program_change(synth_.get(), DrumChannel, 0);
-        drumKitPending_ = false;
+        drumKitPending_.store(false, std::memory_order_release);
     }
 }
 
@@ -315,9 +461,9 @@ void FluidSynthEngine::render(std::span<float> left, std::span<float> right)
     std::ranges::fill(left, 0.0F);
     std::ranges::fill(right, 0.0F);
     waitUntilReady();
-    waitUntilPlayed();
     if (!synth_ || driver_.isRunning())
         return;
+    waitUntilPlayed();
     const std::size_t frames = std::min(left.size(), right.size());
     for (std::size_t done = 0; done < frames;) {
         const std::size_t chunk = std::min(frames - done, RenderChunk);
@@ -335,7 +481,16 @@ int FluidSynthEngine::renderForDriver(void* data, int frames, int, float*[], int
         return FLUID_FAILED;
     for (int i = 0; i < outCount; ++i)
         std::fill_n(out[i], frames, 0.0F);
-    static_cast<FluidSynthEngine*>(data)->renderBlock(frames, out[0], out[1]);
+    auto* engine = static_cast<FluidSynthEngine*>(data);
+    engine->periodFrames_.store(frames, std::memory_order_relaxed);
+    const std::uint64_t period = engine->periodsBegun_.fetch_add(1, std::memory_order_acq_rel) + 1;
+    const bool applied = engine->applyHandedOver();
+    engine->lastPeak_ = 0.0F;
+    engine->renderBlock(frames, out[0], out[1]);
+    if (applied) {
+        engine->appliedPeak_.store(engine->lastPeak_, std::memory_order_relaxed);
+        engine->appliedPeriod_.store(period, std::memory_order_release);
+    }
     return FLUID_OK;
 }
 
@@ -365,6 +520,7 @@ void FluidSynthEngine::renderBlock(int frames, float* left, float* right)
     float* effects[] = {left, right, left, right}; // reverb, chorus: mixed in
     fluid().fluid_synth_process(synth_.get(), frames, 4, effects, 2, dry);
     const float peak = std::max(peakOf(left, frames), peakOf(right, frames));
+    lastPeak_ = peak;
     quietFrames_ = peak < QuietLevel ? std::min(quietFrames_ + frames, QuietFrames) : 0;
 }
 

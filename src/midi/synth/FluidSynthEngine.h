@@ -15,25 +15,40 @@
 
 #include "midi/MidiMessage.h"
 #include "midi/OutputBackpressure.h"
+#include "midi/SpscRing.h"
 #include "midi/synth/FluidSynthAudioDriver.h"
 #include "midi/synth/HeldNotes.h"
 
 namespace kelmar {
 
 // One FluidSynth synthesizer with its settings and, if asked, its audio
-// driver, run by a thread of its own. Creating the engine is cheap: that
-// thread loads FluidSynth, creates the synthesizer, starts the audio driver
-// and loads the soundfont, so neither a large soundfont nor FluidSynth's
-// set-up holds up the window. send() queues messages (at most
-// QueueCapacity; see OutputBackpressure.h for what happens past that); the
-// engine's thread plays them in the order sent, those sent during the
-// start-up as soon as it has finished. Samples are read when a programme
-// first needs them (the drum kit's when the drum channel first plays), on
-// the engine's thread, so a programme change never blocks the sender. A
-// missing FluidSynth or a soundfont that cannot be loaded leaves the engine
-// silent with failure() saying why; no audio driver leaves it playing only
-// through render(); none of these throws or blocks. Safe to use from any
-// thread while audio runs; render() from one thread at a time.
+// driver. Creating the engine is cheap: a thread of its own loads
+// FluidSynth, creates the synthesizer, starts the audio driver and loads
+// the soundfont, so neither a large soundfont nor FluidSynth's set-up holds
+// up the window.
+//
+// Playing through an audio driver that calls the engine (JACK, PulseAudio,
+// ALSA), messages go to the audio thread as a standalone synthesizer takes
+// its MIDI input: send() puts them on a lock-free ring that the audio
+// callback empties into FluidSynth at the start of each period, before it
+// renders it; a message sent between two periods sounds in the next. The
+// callback never waits for a lock another thread holds. Only what needs
+// samples read goes through the engine's thread first: a programme change
+// (its samples are loaded there, on a shadow channel, before the audio
+// thread selects the programme), a bank select (mirrored on that shadow
+// channel), and the drum channel's first note (the kit is selected then,
+// not with the soundfont); while such a message waits there, those sent
+// after it wait behind it, so that everything plays in the order sent.
+// Messages sent during the start-up wait on the engine's thread too and
+// are played first. Without such a driver (render() only, or SDL2, which
+// renders by itself) the engine's thread plays every message itself.
+//
+// send() queues at most QueueCapacity messages on either path (see
+// OutputBackpressure.h for what happens past that). A missing FluidSynth
+// or a soundfont that cannot be loaded leaves the engine silent with
+// failure() saying why; no audio driver leaves it playing only through
+// render(); none of these throws or blocks. Safe to use from any thread
+// while audio runs; render() from one thread at a time.
 class FluidSynthEngine {
 public:
     // Driver: play through the first audio driver that starts.
@@ -81,7 +96,7 @@ public:
     bool send(const MidiBytes& message);
 
     // Waits for the start-up and for every message sent before the call to
-    // be played, then renders stereo audio into both spans (as many frames
+    // be played (or handed to the audio thread), then renders stereo audio into both spans (as many frames
     // as the shorter one holds; the rest is zeroed). While an audio driver
     // plays the synthesizer, this only writes silence.
     void render(std::span<float> left, std::span<float> right);
@@ -98,7 +113,8 @@ public:
     // such failure is known.
     std::string failure() const;
     bool hasFailed() const { return failed_.load(std::memory_order_acquire); }
-    // Waits until every message sent before the call has been played.
+    // Waits until every message sent before the call has been played (by
+    // the audio thread, where it plays them: at most a few periods).
     void waitUntilPlayed() const;
 
     bool soundFontLoaded() const { return soundFontLoaded_.load(std::memory_order_acquire); }
@@ -111,6 +127,19 @@ public:
     // True while the synthesizer is left unrun because all is silent (see
     // QuietFrames); it runs again with the next message.
     bool isResting() const { return resting_.load(std::memory_order_relaxed); }
+    // True once messages go straight to the audio driver's thread.
+    bool playsInAudioThread() const { return direct_.load(std::memory_order_acquire); }
+    // Frames of the last period the audio driver asked for; 0 before any.
+    int periodFrames() const { return periodFrames_.load(std::memory_order_relaxed); }
+    // Periods the audio driver has begun to ask for (1 for the first).
+    std::uint64_t periodsBegun() const { return periodsBegun_.load(std::memory_order_acquire); }
+    // The last period in which the audio thread played messages (0: none
+    // yet), and the peak level the synthesizer rendered in that period.
+    struct AppliedPeriod {
+        std::uint64_t period = 0;
+        float peak = 0.0F;
+    };
+    AppliedPeriod lastAppliedPeriod() const;
 
 private:
     struct FluidDeleter {
@@ -128,8 +157,13 @@ private:
     void loadSoundFont();
     void markReady();
     void playQueued();
+    void handOver(const MidiBytes& message);
+    void forward(const MidiBytes& message);
+    bool needsEngine(const MidiBytes& message) const;
     void play(const MidiBytes& message);
+    void apply(const MidiBytes& message);
     void selectDrumKitBefore(const MidiBytes& message);
+    bool applyHandedOver();
     void renderBlock(int frames, float* left, float* right);
     void noteProblem(std::string problem);
     void noteFailure(std::string problem);
@@ -143,16 +177,30 @@ private:
     std::unique_ptr<fluid_synth_t, FluidDeleter> synth_;
     FluidSynthAudioDriver driver_; // started by the engine's thread, stopped by the destructor
 
-    // Messages waiting for the engine's thread, and how many have been
-    // sent and played, all under queueMutex_.
+    // Messages waiting for the engine's thread (see the class comment), and
+    // how many have been sent, under queueMutex_. Senders, and the engine's
+    // thread forwarding what it took, push onto toAudio_ under it too, so
+    // the ring has one producer at a time; the audio thread never takes it.
     mutable std::mutex queueMutex_;
     mutable std::condition_variable queueChanged_; // something to play, or stopping
-    mutable std::condition_variable playedChanged_;
     std::vector<MidiBytes> queue_;
     std::uint64_t sent_ = 0;
-    std::uint64_t played_ = 0;
     bool stopping_ = false;
-    // When the engine's thread last took messages from the queue or
+    // Messages may go straight onto toAudio_: the audio thread plays them,
+    // and the engine's thread holds none (under queueMutex_).
+    bool fastPath_ = false;
+    // The audio driver calls the engine: the audio thread plays messages.
+    std::atomic<bool> direct_{false};
+    using AudioRing = SpscRing<MidiBytes, QueueCapacity>;
+    std::unique_ptr<AudioRing> toAudio_ = std::make_unique<AudioRing>();
+    // Messages played, by the engine's thread or the audio thread.
+    std::atomic<std::uint64_t> played_{0};
+    // Held by the engine's thread around its own FluidSynth calls once the
+    // audio driver runs (a programme's samples being read); the audio
+    // thread only tries it, and leaves the ring for the next period when
+    // it is taken.
+    std::mutex synthMutex_;
+    // When the engine's thread (or the audio thread) last took messages or
     // finished a step of its start-up (backpressure::now()).
     std::atomic<std::int64_t> lastTaken_{backpressure::now()};
 
@@ -164,14 +212,20 @@ private:
     std::atomic<bool> synthFailed_{false};
     std::atomic<bool> failed_{false}; // failure_ is set
 
-    // Between the engine's thread and whichever thread renders: a count of
-    // messages played and whether any key or pedal is held.
+    // Between the thread that plays messages and whichever renders: a count
+    // of messages played and whether any key or pedal is held.
     std::atomic<std::uint64_t> activity_{0};
     std::atomic<bool> holding_{false};
-    HeldNotes held_; // engine's thread only
+    HeldNotes held_; // the thread that plays messages only
     // The drum channel's kit is selected (and its samples loaded) when the
-    // channel is first played, not with the soundfont; engine's thread only.
-    bool drumKitPending_ = false;
+    // channel is first played, not with the soundfont; set by the engine's
+    // thread, read by senders (once false it stays false).
+    std::atomic<bool> drumKitPending_{false};
+    std::atomic<int> periodFrames_{0};
+    std::atomic<std::uint64_t> periodsBegun_{0};
+    std::atomic<std::uint64_t> appliedPeriod_{0};
+    std::atomic<float> appliedPeak_{0.0F};
+    float lastPeak_ = 0.0F; // of the last block rendered; rendering thread only
     // Rendering thread only.
     std::uint64_t activitySeen_ = 0;
     int quietFrames_ = 0;

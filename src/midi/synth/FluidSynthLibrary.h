@@ -28,6 +28,7 @@ namespace kelmar {
     X(fluid_synth_program_change)      \
     X(fluid_synth_channel_pressure)    \
     X(fluid_synth_pitch_bend)          \
+    X(fluid_synth_set_channel_type)    \
     X(fluid_synth_process)
 
 // libfluidsynth, loaded at run time, and its functions. FluidSynth is
