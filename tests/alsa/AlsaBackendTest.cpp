@@ -18,6 +18,7 @@
 #include "midi/MidiInputQueue.h"
 #include "midi/OutputBackpressure.h"
 #include "midi/alsa/AlsaBackend.h"
+#include "midi/alsa/AlsaOwnPorts.h"
 #include "midi/alsa/AlsaPortWatch.h"
 #include "midi/alsa/OutputSender.h"
 
@@ -102,6 +103,31 @@ TEST(AlsaBackend, WithASequencerItsOwnPortsCarryWhatIsPlayed)
     for (int i = 0; i < 200 && queue.size() == 0; ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     EXPECT_GT(queue.size(), 0U) << "what midi_in received did not reach the chosen input's queue";
+}
+
+// What midi_in receives goes to the input chosen last: an input closed
+// after the next one opened (as the setup dialog's Ok does) must not cut
+// the new one off. Runs without a sequencer: the routing needs no port.
+TEST(AlsaOwnPorts, MidiInFeedsTheInputChosenLast)
+{
+    kelmar::AlsaOwnPorts own("Kelmar");
+    kelmar::MidiInputQueue first;
+    kelmar::MidiInputQueue second;
+    first.setAccepting(true);
+    second.setAccepting(true);
+    const std::uint8_t note[] = {0x90, 60, 100};
+
+    own.push(note); // nothing chosen: dropped
+    const auto old = own.attach(first);
+    own.push(note);
+    const auto current = own.attach(second);
+    own.detach(old);
+    own.push(note);
+    EXPECT_EQ(first.size(), 1U);
+    EXPECT_EQ(second.size(), 1U);
+    own.detach(current);
+    own.push(note);
+    EXPECT_EQ(second.size(), 1U);
 }
 
 TEST(AlsaBackend, OwnPortsAreNeverOfferedNorOpened)
