@@ -13,9 +13,12 @@
 #include <thread>
 #include <vector>
 
+#include <rtmidi/RtMidi.h>
+
 #include "midi/MidiInputQueue.h"
 #include "midi/OutputBackpressure.h"
 #include "midi/alsa/AlsaBackend.h"
+#include "midi/alsa/AlsaOwnPorts.h"
 #include "midi/alsa/AlsaPortWatch.h"
 #include "midi/alsa/OutputSender.h"
 
@@ -56,6 +59,75 @@ TEST(AlsaBackend, WithASequencerOpensItsOwnListedPorts)
         EXPECT_NE(out.device, nullptr) << name << ": " << out.error;
     }
     EXPECT_EQ(alsa.openOutput("no such port").device, nullptr);
+}
+
+// Kelmar:midi_out, connected by another client as a patchbay would, gets
+// what an open ALSA output takes; Kelmar:midi_in feeds the chosen input's
+// queue.
+TEST(AlsaBackend, WithASequencerItsOwnPortsCarryWhatIsPlayed)
+{
+    if (!hasSequencer())
+        GTEST_SKIP() << "no ALSA sequencer on this machine";
+    kelmar::AlsaBackend alsa;
+    RtMidiIn listener(RtMidi::LINUX_ALSA, "patchbay");
+    RtMidiOut player(RtMidi::LINUX_ALSA, "patchbay");
+    const auto find = [](auto& rtmidi, const std::string& prefix) {
+        for (unsigned int i = 0; i < rtmidi.getPortCount(); ++i)
+            if (rtmidi.getPortName(i).rfind(prefix, 0) == 0)
+                return static_cast<int>(i);
+        return -1;
+    };
+    const int ownOut = find(listener, "Kelmar:midi_out");
+    const int ownIn = find(player, "Kelmar:midi_in");
+    ASSERT_GE(ownOut, 0);
+    ASSERT_GE(ownIn, 0);
+    listener.openPort(static_cast<unsigned int>(ownOut));
+    player.openPort(static_cast<unsigned int>(ownIn));
+
+    kelmar::MidiInputQueue queue;
+    queue.setAccepting(true);
+    const auto in = alsa.openInput("Midi Through:Midi Through Port-0 14:0", queue);
+    const auto out = alsa.openOutput("Midi Through:Midi Through Port-0 14:0");
+    if (!in.device || !out.device)
+        GTEST_SKIP() << "no Midi Through port: " << in.error << out.error;
+    out.device->send({{0x90, 60, 100}, 3});
+    std::vector<unsigned char> heard;
+    for (int i = 0; i < 200 && heard.empty(); ++i) {
+        listener.getMessage(&heard);
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    EXPECT_EQ(heard, (std::vector<unsigned char>{0x90, 60, 100}));
+
+    const std::vector<unsigned char> patched{0xB0, 7, 90};
+    player.sendMessage(&patched);
+    for (int i = 0; i < 200 && queue.size() == 0; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    EXPECT_GT(queue.size(), 0U) << "what midi_in received did not reach the chosen input's queue";
+}
+
+// What midi_in receives goes to the input chosen last: an input closed
+// after the next one opened (as the setup dialog's Ok does) must not cut
+// the new one off. Runs without a sequencer: the routing needs no port.
+TEST(AlsaOwnPorts, MidiInFeedsTheInputChosenLast)
+{
+    kelmar::AlsaOwnPorts own("Kelmar");
+    kelmar::MidiInputQueue first;
+    kelmar::MidiInputQueue second;
+    first.setAccepting(true);
+    second.setAccepting(true);
+    const std::uint8_t note[] = {0x90, 60, 100};
+
+    own.push(note); // nothing chosen: dropped
+    const auto old = own.attach(first);
+    own.push(note);
+    const auto current = own.attach(second);
+    own.detach(old);
+    own.push(note);
+    EXPECT_EQ(first.size(), 1U);
+    EXPECT_EQ(second.size(), 1U);
+    own.detach(current);
+    own.push(note);
+    EXPECT_EQ(second.size(), 1U);
 }
 
 TEST(AlsaBackend, OwnPortsAreNeverOfferedNorOpened)

@@ -3,8 +3,11 @@
 #include <rtmidi/RtMidi.h>
 
 #include <atomic>
+#include <cstdint>
+#include <span>
 
 #include "midi/MidiInputQueue.h"
+#include "midi/alsa/AlsaOwnPorts.h"
 #include "midi/alsa/AlsaPortWatch.h"
 #include "midi/alsa/OutputSender.h"
 
@@ -55,11 +58,13 @@ bool openByName(T& rtmidi, const std::string& name, const std::string& portName)
 // An ALSA sequencer port we send to. RtMidi's ALSA output does not block:
 // a message the sequencer cannot take for now is refused (reported through
 // the error callback). The sender's thread writes the messages and tries a
-// refused one again, so the window never waits for the cable.
+// refused one again, so the window never waits for the cable. Each message
+// the port took goes to the program's own midi_out port too.
 class AlsaOutputDevice : public MidiOutputDevice {
 public:
-    explicit AlsaOutputDevice(std::unique_ptr<RtMidiOut> out)
+    AlsaOutputDevice(std::unique_ptr<RtMidiOut> out, std::shared_ptr<AlsaOwnPorts> own)
         : out_(std::move(out))
+        , own_(std::move(own))
         , sender_([this](const MidiBytes& message) { return write(message); })
     {
         out_->setErrorCallback(&AlsaOutputDevice::onError, this);
@@ -75,7 +80,11 @@ private:
     {
         refused_.store(false, std::memory_order_relaxed);
         out_->sendMessage(message.data.data(), message.size);
-        return !refused_.load(std::memory_order_relaxed);
+        if (refused_.load(std::memory_order_relaxed))
+            return false; // tried again: the copy goes with the message that is taken
+        if (own_)
+            own_->send(message);
+        return true;
     }
 
     static void onError(RtMidiError::Type, const std::string&, void* self)
@@ -84,18 +93,25 @@ private:
     }
 
     std::unique_ptr<RtMidiOut> out_;
+    std::shared_ptr<AlsaOwnPorts> own_;
     std::atomic<bool> refused_{false};
     OutputSender sender_; // last: stopped before the port closes
 };
 
 // An ALSA sequencer port we receive from; RtMidi's thread pushes each
-// message into the queue (lock-free, no allocation on our side).
+// message into the queue, where the program's own midi_in port puts what
+// patchbays connect to it while this input is chosen (one at a time, as
+// the queue takes one producer).
 class AlsaInputDevice : public MidiInputDevice {
 public:
-    AlsaInputDevice(std::unique_ptr<RtMidiIn> in, MidiInputQueue& queue) : in_(std::move(in))
+    AlsaInputDevice(std::unique_ptr<RtMidiIn> in, MidiInputQueue& queue, std::shared_ptr<AlsaOwnPorts> own)
+        : in_(std::move(in))
+        , queue_(queue)
+        , own_(std::move(own))
+        , attachment_(own_ ? own_->attach(queue) : 0)
     {
         in_->ignoreTypes(true, false, false); // system exclusive only: clock and sensing go thru
-        in_->setCallback(&AlsaInputDevice::onMessage, &queue);
+        in_->setCallback(&AlsaInputDevice::onMessage, this);
     }
     ~AlsaInputDevice() override
     {
@@ -104,18 +120,29 @@ public:
         // to call the callback as it is being cleared.
         in_->closePort();
         in_->cancelCallback();
+        if (own_)
+            own_->detach(attachment_);
     }
 
     bool isOpen() const override { return in_->isPortOpen(); }
 
 private:
-    static void onMessage(double, std::vector<unsigned char>* message, void* queue)
+    static void onMessage(double, std::vector<unsigned char>* message, void* self)
     {
-        if (message)
-            static_cast<MidiInputQueue*>(queue)->pushEvent({message->data(), message->size()});
+        if (!message)
+            return;
+        auto* device = static_cast<AlsaInputDevice*>(self);
+        const std::span<const std::uint8_t> bytes(message->data(), message->size());
+        if (device->own_)
+            device->own_->push(bytes);
+        else
+            device->queue_.pushEvent(bytes);
     }
 
     std::unique_ptr<RtMidiIn> in_;
+    MidiInputQueue& queue_;
+    std::shared_ptr<AlsaOwnPorts> own_;
+    std::uint64_t attachment_;
 };
 
 std::string ownPortError(const std::string& name)
@@ -130,6 +157,8 @@ AlsaBackend::AlsaBackend(std::string clientName)
     , lister_(makeAlsa<RtMidiOut>(clientName_))
     , inLister_(makeAlsa<RtMidiIn>(clientName_))
 {
+    if (lister_)
+        own_ = std::make_shared<AlsaOwnPorts>(clientName_);
 }
 
 AlsaBackend::~AlsaBackend() = default;
@@ -184,7 +213,7 @@ OpenResult<MidiOutputDevice> AlsaBackend::openOutput(const std::string& name)
     } catch (const RtMidiError& e) {
         return {nullptr, e.getMessage()};
     }
-    return {std::make_unique<AlsaOutputDevice>(std::move(out)), {}};
+    return {std::make_unique<AlsaOutputDevice>(std::move(out), own_), {}};
 }
 
 OpenResult<MidiInputDevice> AlsaBackend::openInput(const std::string& name, MidiInputQueue& queue)
@@ -200,7 +229,7 @@ OpenResult<MidiInputDevice> AlsaBackend::openInput(const std::string& name, Midi
     } catch (const RtMidiError& e) {
         return {nullptr, e.getMessage()};
     }
-    return {std::make_unique<AlsaInputDevice>(std::move(in), queue), {}};
+    return {std::make_unique<AlsaInputDevice>(std::move(in), queue, own_), {}};
 }
 
 } // namespace kelmar

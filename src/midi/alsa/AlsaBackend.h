@@ -11,6 +11,7 @@ class RtMidiOut;
 
 namespace kelmar {
 
+class AlsaOwnPorts;
 class AlsaPortWatch;
 
 // MIDI through the ALSA sequencer, by RtMidi's ALSA API. Where there is no
@@ -18,7 +19,8 @@ class AlsaPortWatch;
 // carry clientName; the lists leave out the ports of clients by that name
 // (our own ports, which must never be their own counterpart), and opening
 // one of them fails. Where there is a sequencer, the port lists are
-// watched (AlsaPortWatch) while someone listens for their changes.
+// watched (AlsaPortWatch) while someone listens for their changes, and the
+// program has sequencer ports of its own for patchbays (AlsaOwnPorts).
 class AlsaBackend : public MidiBackend {
 public:
     explicit AlsaBackend(std::string clientName = "Kelmar");
@@ -38,6 +40,7 @@ private:
     std::unique_ptr<RtMidiOut> lister_;   // enumerates writable ports; null without ALSA
     std::unique_ptr<RtMidiIn> inLister_;  // enumerates readable ports; null without ALSA
     std::unique_ptr<AlsaPortWatch> watch_; // while someone listens and there is a sequencer
+    std::shared_ptr<AlsaOwnPorts> own_;    // null without ALSA; shared with the open devices
 };
 
 } // namespace kelmar
