@@ -8,6 +8,7 @@
 #include <atomic>
 #include <chrono>
 #include <filesystem>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -19,6 +20,7 @@
 #include "midi/OutputBackpressure.h"
 #include "midi/alsa/AlsaBackend.h"
 #include "midi/alsa/AlsaOwnPorts.h"
+#include "midi/alsa/AlsaPeerLink.h"
 #include "midi/alsa/AlsaPortWatch.h"
 #include "midi/alsa/OutputSender.h"
 
@@ -128,6 +130,54 @@ TEST(AlsaOwnPorts, MidiInFeedsTheInputChosenLast)
     own.detach(current);
     own.push(note);
     EXPECT_EQ(second.size(), 1U);
+}
+
+// A receiver that quits is told as lost; started again (with new client
+// numbers), it gets the next note without a word.
+TEST(AlsaBackend, WithASequencerAReceiverThatComesBackGetsTheNextNote)
+{
+    if (!hasSequencer())
+        GTEST_SKIP() << "no ALSA sequencer on this machine";
+    kelmar::AlsaBackend alsa;
+    auto receiver = std::make_unique<RtMidiIn>(RtMidi::LINUX_ALSA, "Receiver");
+    receiver->openVirtualPort("in");
+    std::string name;
+    for (const auto& listed : alsa.outputNames())
+        if (listed.rfind("Receiver:in", 0) == 0)
+            name = listed;
+    ASSERT_FALSE(name.empty());
+    const auto out = alsa.openOutput(name);
+    ASSERT_NE(out.device, nullptr) << out.error;
+
+    receiver.reset();
+    const auto waitFor = [](auto done) {
+        for (int i = 0; i < 400 && !done(); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        return done();
+    };
+    EXPECT_TRUE(waitFor([&] { return !out.device->isOpen(); })) << "the receiver's end was not noticed";
+    receiver = std::make_unique<RtMidiIn>(RtMidi::LINUX_ALSA, "Receiver");
+    receiver->openVirtualPort("in");
+    EXPECT_TRUE(waitFor([&] { return out.device->isOpen(); })) << "not linked again";
+    out.device->send({{0x90, 60, 100}, 3});
+    std::vector<unsigned char> heard;
+    EXPECT_TRUE(waitFor([&] {
+        receiver->getMessage(&heard);
+        return !heard.empty();
+    }));
+    EXPECT_EQ(heard, (std::vector<unsigned char>{0x90, 60, 100}));
+}
+
+// A peer that starts again gets new client numbers; it is the same peer by
+// the rest of its name, and only numbers at the very end are left out.
+TEST(AlsaPeerLink, KnowsAPeerByItsNameWithoutItsNumbers)
+{
+    using kelmar::AlsaPeerLink;
+    EXPECT_EQ(AlsaPeerLink::stableName("FLUID Synth (1234):Synth input port (1234:0) 130:0"),
+              "FLUID Synth (1234):Synth input port (1234:0)");
+    EXPECT_EQ(AlsaPeerLink::stableName("Midi Through:Midi Through Port-0 14:0"), "Midi Through:Midi Through Port-0");
+    for (const char* kept : {"Keyboard:Port 1", "Keyboard:Port x:0", "Keyboard:Port 1:", "Keyboard", ""})
+        EXPECT_EQ(AlsaPeerLink::stableName(kept), kept);
 }
 
 TEST(AlsaBackend, OwnPortsAreNeverOfferedNorOpened)

@@ -4,10 +4,13 @@
 
 #include <atomic>
 #include <cstdint>
+#include <mutex>
 #include <span>
 
 #include "midi/MidiInputQueue.h"
+#include "midi/PortError.h"
 #include "midi/alsa/AlsaOwnPorts.h"
+#include "midi/alsa/AlsaPeerLink.h"
 #include "midi/alsa/AlsaPortWatch.h"
 #include "midi/alsa/OutputSender.h"
 
@@ -42,6 +45,9 @@ std::vector<std::string> portNames(T* rtmidi, const std::string& ownClient)
     return names;
 }
 
+constexpr const char* OutputPortName = "Kelmar output";
+constexpr const char* InputPortName = "Kelmar input";
+
 template <typename T>
 bool openByName(T& rtmidi, const std::string& name, const std::string& portName)
 {
@@ -59,19 +65,22 @@ bool openByName(T& rtmidi, const std::string& name, const std::string& portName)
 // a message the sequencer cannot take for now is refused (reported through
 // the error callback). The sender's thread writes the messages and tries a
 // refused one again, so the window never waits for the cable. Each message
-// the port took goes to the program's own midi_out port too.
+// the port took goes to the program's own midi_out port too. While the
+// peer is gone the device is not open; when it comes back under its name,
+// the port links to it again (AlsaPeerLink).
 class AlsaOutputDevice : public MidiOutputDevice {
 public:
-    AlsaOutputDevice(std::unique_ptr<RtMidiOut> out, std::shared_ptr<AlsaOwnPorts> own)
+    AlsaOutputDevice(std::unique_ptr<RtMidiOut> out, const std::string& peer, std::shared_ptr<AlsaOwnPorts> own)
         : out_(std::move(out))
         , own_(std::move(own))
+        , link_(*out_, mutex_, peer, OutputPortName)
         , sender_([this](const MidiBytes& message) { return write(message); })
     {
         out_->setErrorCallback(&AlsaOutputDevice::onError, this);
     }
 
     void send(const MidiBytes& message) override { sender_.send(message); }
-    bool isOpen() const override { return out_->isPortOpen(); }
+    bool isOpen() const override { return link_.linked(); }
     std::uint64_t dropped() const override { return sender_.dropped(); }
 
 private:
@@ -79,7 +88,10 @@ private:
     bool write(const MidiBytes& message)
     {
         refused_.store(false, std::memory_order_relaxed);
-        out_->sendMessage(message.data.data(), message.size);
+        {
+            const std::lock_guard lock(mutex_);
+            out_->sendMessage(message.data.data(), message.size);
+        }
         if (refused_.load(std::memory_order_relaxed))
             return false; // tried again: the copy goes with the message that is taken
         if (own_)
@@ -94,6 +106,8 @@ private:
 
     std::unique_ptr<RtMidiOut> out_;
     std::shared_ptr<AlsaOwnPorts> own_;
+    std::mutex mutex_; // every use of out_ once the link runs
+    AlsaPeerLink link_;
     std::atomic<bool> refused_{false};
     OutputSender sender_; // last: stopped before the port closes
 };
@@ -101,10 +115,12 @@ private:
 // An ALSA sequencer port we receive from; RtMidi's thread pushes each
 // message into the queue, where the program's own midi_in port puts what
 // patchbays connect to it while this input is chosen (one at a time, as
-// the queue takes one producer).
+// the queue takes one producer). A peer that goes is told as the device
+// lost; when it comes back under its name, the port links to it again.
 class AlsaInputDevice : public MidiInputDevice {
 public:
-    AlsaInputDevice(std::unique_ptr<RtMidiIn> in, MidiInputQueue& queue, std::shared_ptr<AlsaOwnPorts> own)
+    AlsaInputDevice(std::unique_ptr<RtMidiIn> in, const std::string& peer, MidiInputQueue& queue,
+                    std::shared_ptr<AlsaOwnPorts> own)
         : in_(std::move(in))
         , queue_(queue)
         , own_(std::move(own))
@@ -112,9 +128,12 @@ public:
     {
         in_->ignoreTypes(true, false, false); // system exclusive only: clock and sensing go thru
         in_->setCallback(&AlsaInputDevice::onMessage, this);
+        link_ = std::make_unique<AlsaPeerLink>(*in_, mutex_, peer, InputPortName,
+                                               [&queue] { queue.reportError(PortErrorDeviceLost); });
     }
     ~AlsaInputDevice() override
     {
+        link_.reset();
         // Closing stops and joins RtMidi's input thread; only then may the
         // callback go. The other way round, that thread can still be about
         // to call the callback as it is being cleared.
@@ -124,7 +143,7 @@ public:
             own_->detach(attachment_);
     }
 
-    bool isOpen() const override { return in_->isPortOpen(); }
+    bool isOpen() const override { return link_->linked(); }
 
 private:
     static void onMessage(double, std::vector<unsigned char>* message, void* self)
@@ -143,6 +162,8 @@ private:
     MidiInputQueue& queue_;
     std::shared_ptr<AlsaOwnPorts> own_;
     std::uint64_t attachment_;
+    std::mutex mutex_; // every use of in_ while the link runs
+    std::unique_ptr<AlsaPeerLink> link_;
 };
 
 std::string ownPortError(const std::string& name)
@@ -208,12 +229,12 @@ OpenResult<MidiOutputDevice> AlsaBackend::openOutput(const std::string& name)
     if (!out)
         return {nullptr, "The ALSA sequencer is not available."};
     try {
-        if (!openByName(*out, name, "Kelmar output"))
+        if (!openByName(*out, name, OutputPortName))
             return {nullptr, "The ALSA port \"" + name + "\" is no longer there."};
     } catch (const RtMidiError& e) {
         return {nullptr, e.getMessage()};
     }
-    return {std::make_unique<AlsaOutputDevice>(std::move(out), own_), {}};
+    return {std::make_unique<AlsaOutputDevice>(std::move(out), name, own_), {}};
 }
 
 OpenResult<MidiInputDevice> AlsaBackend::openInput(const std::string& name, MidiInputQueue& queue)
@@ -224,12 +245,12 @@ OpenResult<MidiInputDevice> AlsaBackend::openInput(const std::string& name, Midi
     if (!in)
         return {nullptr, "The ALSA sequencer is not available."};
     try {
-        if (!openByName(*in, name, "Kelmar input"))
+        if (!openByName(*in, name, InputPortName))
             return {nullptr, "The ALSA port \"" + name + "\" is no longer there."};
     } catch (const RtMidiError& e) {
         return {nullptr, e.getMessage()};
     }
-    return {std::make_unique<AlsaInputDevice>(std::move(in), queue, own_), {}};
+    return {std::make_unique<AlsaInputDevice>(std::move(in), name, queue, own_), {}};
 }
 
 } // namespace kelmar
