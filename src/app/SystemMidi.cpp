@@ -10,14 +10,18 @@ namespace kelmar {
 std::unique_ptr<MidiDeviceCatalogue> SystemMidi::createCatalogue(Sound sound)
 {
     auto catalogue = std::make_unique<MidiDeviceCatalogue>();
-    auto synth = std::make_unique<FluidSynthBackend>(sound == Sound::On ? FluidSynthBackend::Audio::Device
-                                                                         : FluidSynthBackend::Audio::None);
+    // JACK first: where a JACK server runs, the synthesizer plays through
+    // the program's own JACK client, which the server wakes anyway.
+    auto jack = std::make_unique<JackBackend>();
+    jack->openInBackground();
+    const bool audio = sound == Sound::On;
+    auto synth = std::make_unique<FluidSynthBackend>(
+        audio ? FluidSynthBackend::Audio::Device : FluidSynthBackend::Audio::None,
+        FluidSynthBackend::defaultSoundFont(), FluidSynthEngine::defaultLibrary(), audio ? jack->audioHost() : nullptr);
     MidiBackend* synthBackend = synth.get();
     const std::string synthName = synth->outputNames().front();
     catalogue->addBackend(std::move(synth));
     catalogue->setMapper(synthBackend, synthName, "Default output");
-    auto jack = std::make_unique<JackBackend>();
-    jack->openInBackground();
     catalogue->addBackend(std::move(jack));
     catalogue->addBackend(std::make_unique<AlsaBackend>());
     return catalogue;

@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "midi/MidiMessage.h"
+#include "midi/jack/JackBackend.h"
 #include "midi/synth/FluidSynthEngine.h"
 #include "support/JackAudioProbe.h"
 #include "support/JackServer.h"
@@ -33,20 +34,31 @@ MidiBytes message(int status, int data1, int data2 = 0)
             static_cast<std::uint8_t>(messageLength(static_cast<std::uint8_t>(status)))};
 }
 
-class FluidSynthJackTest : public ::testing::Test {
+// Each test runs twice: through FluidSynth's own JACK driver (the engine
+// alone), and through the program's JACK client as the engine's audio host.
+enum class Path { OwnClient, ProgramsClient };
+
+class FluidSynthJackTest : public ::testing::TestWithParam<Path> {
 protected:
     void SetUp() override
     {
         if (!std::filesystem::exists(SmallSoundFont))
             GTEST_SKIP() << SmallSoundFont << " is not installed";
         ASSERT_TRUE(server.running()) << server.failure();
-        engine = std::make_unique<FluidSynthEngine>(SmallSoundFont, FluidSynthEngine::Output::Driver);
+        std::shared_ptr<AudioHost> host;
+        if (GetParam() == Path::ProgramsClient) {
+            jack = std::make_unique<JackBackend>("Kelmar");
+            jack->openInBackground();
+            host = jack->audioHost();
+        }
+        engine = std::make_unique<FluidSynthEngine>(SmallSoundFont, FluidSynthEngine::Output::Driver,
+                                                    FluidSynthEngine::defaultLibrary(), host);
         engine->waitUntilReady();
         ASSERT_EQ(engine->audioDriver(), "jack") << engine->lastError();
         ASSERT_TRUE(engine->playsInAudioThread());
         probe = std::make_unique<test::JackAudioProbe>();
         ASSERT_TRUE(probe->ok());
-        ASSERT_TRUE(probe->listenTo("Kelmar synthesizer"));
+        ASSERT_TRUE(probe->listenTo(GetParam() == Path::ProgramsClient ? "Kelmar" : "Kelmar synthesizer"));
         engine->send(message(0xB0, 91, 0)); // no reverb tail between notes
     }
 
@@ -87,18 +99,19 @@ protected:
     }
 
     test::JackServer server;
+    std::unique_ptr<JackBackend> jack; // outlives the engine that plays through it
     std::unique_ptr<FluidSynthEngine> engine;
     std::unique_ptr<test::JackAudioProbe> probe;
 };
 
-TEST_F(FluidSynthJackTest, FollowsTheServersPeriod)
+TEST_P(FluidSynthJackTest, FollowsTheServersPeriod)
 {
     probe->waitForCycles(2);
     EXPECT_EQ(engine->periodFrames(), test::JackServer::PeriodFrames);
     EXPECT_EQ(engine->sampleRate(), test::JackServer::SampleRate);
 }
 
-TEST_F(FluidSynthJackTest, ANoteSentBetweenTwoPeriodsSoundsInTheNext)
+TEST_P(FluidSynthJackTest, ANoteSentBetweenTwoPeriodsSoundsInTheNext)
 {
     // Keys whose sample sounds within its first period. (TimGM6mb's piano
     // sample for keys 65 to 69 begins with 300 to 390 frames of silence, so
@@ -114,7 +127,7 @@ TEST_F(FluidSynthJackTest, ANoteSentBetweenTwoPeriodsSoundsInTheNext)
     }
 }
 
-TEST_F(FluidSynthJackTest, TheFirstNoteAfterARestSoundsInTheNextPeriod)
+TEST_P(FluidSynthJackTest, TheFirstNoteAfterARestSoundsInTheNextPeriod)
 {
     for (int note = 60; note < 62; ++note) {
         silence();
@@ -132,7 +145,7 @@ TEST_F(FluidSynthJackTest, TheFirstNoteAfterARestSoundsInTheNextPeriod)
 // Through the audio thread too, the drum channel's first note plays the
 // kit (selected on the engine's thread first), and a note after a
 // programme change to a programme no channel used sounds.
-TEST_F(FluidSynthJackTest, DrumKitAndNewProgrammeSound)
+TEST_P(FluidSynthJackTest, DrumKitAndNewProgrammeSound)
 {
     const auto heard = [this](const MidiBytes& note) {
         silence();
@@ -155,7 +168,7 @@ TEST_F(FluidSynthJackTest, DrumKitAndNewProgrammeSound)
 // the sender. Every message is played; the server's xruns are reported
 // (test property "xruns") rather than asserted: on a shared machine with a
 // dummy server that has no real-time scheduling, other load causes some.
-TEST_F(FluidSynthJackTest, AFastPlayersMessagesAllPlay)
+TEST_P(FluidSynthJackTest, AFastPlayersMessagesAllPlay)
 {
     for (int channel = 0; channel < 8; ++channel)
         for (const int programme : {19, 48, 0})
@@ -191,6 +204,9 @@ TEST_F(FluidSynthJackTest, AFastPlayersMessagesAllPlay)
     std::printf("xruns during the fast player's load: %d\n", xruns);
     EXPECT_LT(probe->lastPeak(), 1.0F);
 }
+
+INSTANTIATE_TEST_SUITE_P(Paths, FluidSynthJackTest, ::testing::Values(Path::OwnClient, Path::ProgramsClient),
+                         [](const auto& info) { return info.param == Path::OwnClient ? "OwnClient" : "ProgramsClient"; });
 
 } // namespace
 } // namespace kelmar

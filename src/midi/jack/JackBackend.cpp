@@ -1,5 +1,6 @@
 #include "midi/jack/JackBackend.h"
 
+#include "midi/jack/JackAudioHost.h"
 #include "midi/jack/JackClient.h"
 #include "midi/jack/JackInputDevice.h"
 #include "midi/jack/JackOutputDevice.h"
@@ -27,12 +28,14 @@ std::string noAnswer(const std::string& device)
 JackBackend::JackBackend(std::string clientName)
     : clientName_(std::move(clientName))
     , control_(JackControl::start())
+    , audioHost_(std::make_shared<JackAudioHost>(control_))
 {
 }
 
 JackBackend::~JackBackend()
 {
     control_->setOnCaughtUp(nullptr);
+    audioHost_->release();
     opening_.reset();
     client_.reset(); // closes it on the control thread, unless a device still holds it
     control_->finish(ExitWait);
@@ -42,7 +45,11 @@ void JackBackend::openInBackground()
 {
     if (client_ || opening_)
         return;
-    opening_ = control_->ask([name = clientName_, control = control_] { return JackClient::open(name, control); });
+    opening_ = control_->ask([name = clientName_, control = control_, host = audioHost_] {
+        auto client = JackClient::open(name, control);
+        host->opened(client);
+        return client;
+    });
     openDeadline_ = JackControl::Clock::now() + OpenWait;
 }
 
@@ -106,6 +113,11 @@ std::string JackBackend::notice() const
         return {};
     return client_ ? "The JACK server does not answer."
                    : "The JACK server does not answer; its MIDI ports are listed once it does.";
+}
+
+std::shared_ptr<AudioHost> JackBackend::audioHost() const
+{
+    return audioHost_;
 }
 
 void JackBackend::setListsChanged(std::function<void()> changed)

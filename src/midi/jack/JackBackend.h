@@ -10,6 +10,8 @@
 
 namespace kelmar {
 
+class AudioHost;
+class JackAudioHost;
 class JackClient;
 
 // MIDI through a JACK server (or PipeWire's JACK library): one client with
@@ -45,6 +47,10 @@ public:
     std::string notice() const override;
     void setListsChanged(std::function<void()> changed) override;
 
+    // The client as an audio host for a synthesizer (see JackAudioHost);
+    // attaching to it waits for the open that openInBackground() started.
+    std::shared_ptr<AudioHost> audioHost() const;
+
 private:
     // The client; null while no server answers, or none answered in time.
     std::shared_ptr<JackClient> client();
@@ -53,6 +59,7 @@ private:
 
     std::string clientName_;
     std::shared_ptr<JackControl> control_;
+    std::shared_ptr<JackAudioHost> audioHost_;
     std::shared_ptr<JackClient> client_;
     std::shared_ptr<Opening> opening_; // an open under way
     JackControl::Clock::time_point openDeadline_;

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <thread>
 
+#include "midi/AudioHost.h"
 #include "midi/MidiInputQueue.h"
 #include "midi/OutputBackpressure.h"
 #include "midi/PortError.h"
@@ -377,12 +378,62 @@ void JackClient::releaseInputQueue() noexcept
     waitUntil([this] { return inputQueueUsers_.load() == 0; }, Clock::now() + ReleaseWait, 50us);
 }
 
+int JackClient::attachAudio(AudioRenderer& renderer)
+{
+    jack_client_t* handle = handle_.load();
+    if (!handle || !activate())
+        return 0;
+    if (!audioReady_.load()) {
+        for (int i = 0; i < 2; ++i) {
+            const std::string name = "out_" + std::to_string(i + 1);
+            audioPorts_[i] = jack_port_register(handle, name.c_str(), JACK_DEFAULT_AUDIO_TYPE, JackPortIsOutput, 0);
+            if (!audioPorts_[i])
+                return 0;
+        }
+        audioReady_.store(true);
+    }
+    // A failed connection only leaves the ports unconnected, for a patchbay.
+    const unsigned long playbackPorts = JackPortIsPhysical | JackPortIsInput;
+    if (const char** playback = jack_get_ports(handle, nullptr, JACK_DEFAULT_AUDIO_TYPE, playbackPorts)) {
+        for (int i = 0; i < 2 && playback[i]; ++i)
+            jack_connect(handle, jack_port_name(audioPorts_[i]), playback[i]);
+        jack_free(static_cast<void*>(playback));
+    }
+    renderer_.store(&renderer);
+    return static_cast<int>(jack_get_sample_rate(handle));
+}
+
+// A render takes less than a period and never waits, so this ends soon.
+void JackClient::detachAudio() noexcept
+{
+    renderer_.store(nullptr);
+    while (rendererUsers_.load() != 0)
+        std::this_thread::sleep_for(50us);
+}
+
+void JackClient::writeAudio(jack_nframes_t frames) noexcept
+{
+    if (!audioReady_.load())
+        return;
+    auto* left = static_cast<float*>(jack_port_get_buffer(audioPorts_[0], frames));
+    auto* right = static_cast<float*>(jack_port_get_buffer(audioPorts_[1], frames));
+    rendererUsers_.fetch_add(1);
+    if (AudioRenderer* renderer = renderer_.load()) {
+        renderer->renderAudio(frames, left, right);
+    } else {
+        std::fill_n(left, frames, 0.0F);
+        std::fill_n(right, frames, 0.0F);
+    }
+    rendererUsers_.fetch_sub(1);
+}
+
 int JackClient::onProcess(jack_nframes_t frames, void* self) noexcept
 {
     auto* client = static_cast<JackClient*>(self);
     client->lastCycle_.store(backpressure::now());
     client->writeOutput(frames);
     client->readInput(frames);
+    client->writeAudio(frames);
     client->cycles_.fetch_add(1);
     return 0;
 }

@@ -17,6 +17,7 @@
 
 namespace kelmar {
 
+class AudioRenderer;
 class MidiInputQueue;
 
 // One JACK client with one MIDI output port and one MIDI input port, each
@@ -115,6 +116,16 @@ public:
     void disconnectInput();
     bool inputConnected() const noexcept;
 
+    // On the control thread: registers two audio outputs ("out_1",
+    // "out_2") if there are none yet, connects them to the system's
+    // playback ports (where there are any) and has the process callback
+    // call `renderer` into them from now on. The server's sample rate, or
+    // 0 if the ports could not be registered.
+    int attachAudio(AudioRenderer& renderer);
+    // Any thread: stops calling the renderer; no call is under way once
+    // this returns. The ports stay, silent.
+    void detachAudio() noexcept;
+
 private:
     using Clock = std::chrono::steady_clock;
 
@@ -155,6 +166,7 @@ private:
     static int onProcess(jack_nframes_t frames, void* self) noexcept;
     void writeOutput(jack_nframes_t frames) noexcept;
     void readInput(jack_nframes_t frames) noexcept;
+    void writeAudio(jack_nframes_t frames) noexcept;
     // Notification thread.
     static void onShutdown(jack_status_t code, const char* reason, void* self) noexcept;
     static void onPortRegistration(jack_port_id_t port, int registered, void* self) noexcept;
@@ -195,6 +207,13 @@ private:
     // The open input's queue, and how many callbacks are using it right now.
     std::atomic<MidiInputQueue*> inputQueue_{nullptr};
     std::atomic<int> inputQueueUsers_{0};
+    // The audio outputs (control thread, then read by the process callback
+    // once renderer_ is set) and what renders into them, with how many
+    // callbacks are using it right now.
+    jack_port_t* audioPorts_[2] = {nullptr, nullptr};
+    std::atomic<bool> audioReady_{false}; // both registered
+    std::atomic<AudioRenderer*> renderer_{nullptr};
+    std::atomic<int> rendererUsers_{0};
 };
 
 } // namespace kelmar

@@ -38,10 +38,12 @@ private:
 
 } // namespace
 
-FluidSynthBackend::FluidSynthBackend(Audio audio, std::string soundFont, std::string library)
+FluidSynthBackend::FluidSynthBackend(Audio audio, std::string soundFont, std::string library,
+                                     std::shared_ptr<AudioHost> host)
     : audio_(audio)
     , soundFont_(std::move(soundFont))
     , library_(std::move(library))
+    , host_(std::move(host))
 {
     // Started now, so that loading FluidSynth overlaps the caller's own
     // set-up instead of holding up the first open.
@@ -140,7 +142,7 @@ bool FluidSynthBackend::start(std::string* problem)
         return false;
     }
     const auto output = audio_ == Audio::Device ? FluidSynthEngine::Output::Driver : FluidSynthEngine::Output::RenderOnly;
-    engine_ = std::make_shared<FluidSynthEngine>(soundFont_, output, library_);
+    engine_ = std::make_shared<FluidSynthEngine>(soundFont_, output, library_, host_);
     return true;
 }
 

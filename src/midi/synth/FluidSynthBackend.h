@@ -47,8 +47,11 @@ public:
     // exists and starts like a SoundFont 2 file (RIFF form "sfbk").
     static std::string soundFontProblem(const std::string& file);
 
+    // With Audio::Device and a `host`, the synthesizer plays through the
+    // host when it can (see FluidSynthEngine).
     explicit FluidSynthBackend(Audio audio, std::string soundFont = defaultSoundFont(),
-                               std::string library = FluidSynthEngine::defaultLibrary());
+                               std::string library = FluidSynthEngine::defaultLibrary(),
+                               std::shared_ptr<AudioHost> host = nullptr);
     ~FluidSynthBackend() override;
 
     std::vector<std::string> outputNames() override;
@@ -74,6 +77,7 @@ private:
     Audio audio_;
     std::string soundFont_;
     std::string library_;
+    std::shared_ptr<AudioHost> host_;
     std::shared_ptr<FluidSynthEngine> engine_;
 };
 

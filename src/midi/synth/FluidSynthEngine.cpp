@@ -65,9 +65,11 @@ const std::string& FluidSynthEngine::defaultLibrary()
     return FluidSynthLibrary::defaultFile();
 }
 
-FluidSynthEngine::FluidSynthEngine(std::string soundFont, Output output, std::string library)
+FluidSynthEngine::FluidSynthEngine(std::string soundFont, Output output, std::string library,
+                                   std::shared_ptr<AudioHost> host)
     : soundFont_(std::move(soundFont))
     , library_(std::move(library))
+    , host_(std::move(host))
 {
     queue_.reserve(64);
     drumKitPending_.store(true, std::memory_order_relaxed);
@@ -82,6 +84,8 @@ FluidSynthEngine::~FluidSynthEngine()
     }
     queueChanged_.notify_one();
     thread_.join();
+    if (host_)
+        host_->detach();
     driver_.stop();
 }
 
@@ -101,8 +105,12 @@ void FluidSynthEngine::run(Output output)
         return;
     }
     noteProgress();
+    if (output == Output::Driver)
+        attachToHost();
     setLogFunction(&logToEngine, this);
     const bool created = createSynth();
+    if (!created && host_)
+        host_->detach();
     markStarted();
     if (created) {
         if (output == Output::Driver)
@@ -120,7 +128,8 @@ void FluidSynthEngine::run(Output output)
     // From now on messages go straight to an audio driver that calls the
     // engine; the engine's thread hands over what waited for the start-up
     // first (playQueued opens the straight path once it has).
-    if (synth_ && driver_.isRunning() && driver_.callsEngine() && soundFontLoaded())
+    const bool audioCallsEngine = hosted_.load(std::memory_order_acquire) || (driver_.isRunning() && driver_.callsEngine());
+    if (synth_ && audioCallsEngine && soundFontLoaded())
         direct_.store(true, std::memory_order_release);
     markReady();
     playQueued();
@@ -130,7 +139,8 @@ bool FluidSynthEngine::createSynth()
 {
     settings_.reset(fluid().new_fluid_settings());
     if (fluid_settings_t* settings = settings_.get()) {
-        fluid().fluid_settings_setnum(settings, "synth.sample-rate", SampleRate);
+        const int hostRate = hostRate_.load(std::memory_order_relaxed);
+        fluid().fluid_settings_setnum(settings, "synth.sample-rate", hostRate > 0 ? hostRate : SampleRate);
         fluid().fluid_settings_setint(settings, "synth.polyphony", Polyphony);
         fluid().fluid_settings_setnum(settings, "synth.gain", Gain);
         // Only the samples of programmes in use are kept in memory; a
@@ -152,6 +162,10 @@ bool FluidSynthEngine::createSynth()
 
 void FluidSynthEngine::startAudioDriver()
 {
+    if (hostRate_.load(std::memory_order_relaxed) > 0) {
+        hosted_.store(true, std::memory_order_release);
+        return;
+    }
     const std::string reasons = driver_.start(
         settings_.get(), synth_.get(), &renderForDriver, this,
         [this] {
@@ -161,6 +175,16 @@ void FluidSynthEngine::startAudioDriver()
         [this] { return takeLogged(); });
     if (!reasons.empty())
         noteProblem("No audio output could be started (" + reasons + ").");
+}
+
+// Has the host, if there is one, call the engine from now on; its calls
+// render once the synthesizer exists at the host's rate (startAudioDriver).
+void FluidSynthEngine::attachToHost()
+{
+    if (!host_)
+        return;
+    hostRate_.store(host_->attach(*this), std::memory_order_relaxed);
+    noteProgress();
 }
 
 // Selects programme 0 on every channel but the drum channel, whose kit
@@ -461,7 +485,7 @@ void FluidSynthEngine::render(std::span<float> left, std::span<float> right)
     std::ranges::fill(left, 0.0F);
     std::ranges::fill(right, 0.0F);
     waitUntilReady();
-    if (!synth_ || driver_.isRunning())
+    if (!synth_ || driver_.isRunning() || hosted_.load(std::memory_order_acquire))
         return;
     waitUntilPlayed();
     const std::size_t frames = std::min(left.size(), right.size());
@@ -481,17 +505,29 @@ int FluidSynthEngine::renderForDriver(void* data, int frames, int, float*[], int
         return FLUID_FAILED;
     for (int i = 0; i < outCount; ++i)
         std::fill_n(out[i], frames, 0.0F);
-    auto* engine = static_cast<FluidSynthEngine*>(data);
-    engine->periodFrames_.store(frames, std::memory_order_relaxed);
-    const std::uint64_t period = engine->periodsBegun_.fetch_add(1, std::memory_order_acq_rel) + 1;
-    const bool applied = engine->applyHandedOver();
-    engine->lastPeak_ = 0.0F;
-    engine->renderBlock(frames, out[0], out[1]);
-    if (applied) {
-        engine->appliedPeak_.store(engine->lastPeak_, std::memory_order_relaxed);
-        engine->appliedPeriod_.store(period, std::memory_order_release);
-    }
+    static_cast<FluidSynthEngine*>(data)->renderPeriod(frames, out[0], out[1]);
     return FLUID_OK;
+}
+
+void FluidSynthEngine::renderAudio(std::uint32_t frames, float* left, float* right) noexcept
+{
+    std::fill_n(left, frames, 0.0F);
+    std::fill_n(right, frames, 0.0F);
+    if (hosted_.load(std::memory_order_acquire))
+        renderPeriod(static_cast<int>(frames), left, right);
+}
+
+void FluidSynthEngine::renderPeriod(int frames, float* left, float* right)
+{
+    periodFrames_.store(frames, std::memory_order_relaxed);
+    const std::uint64_t period = periodsBegun_.fetch_add(1, std::memory_order_acq_rel) + 1;
+    const bool applied = applyHandedOver();
+    lastPeak_ = 0.0F;
+    renderBlock(frames, left, right);
+    if (applied) {
+        appliedPeak_.store(lastPeak_, std::memory_order_relaxed);
+        appliedPeriod_.store(period, std::memory_order_release);
+    }
 }
 
 // Mixes `frames` of the synthesizer, effects included, into left and right
@@ -526,12 +562,14 @@ void FluidSynthEngine::renderBlock(int frames, float* left, float* right)
 
 std::string FluidSynthEngine::audioDriver() const
 {
-    return driver_.name();
+    return hosted_.load(std::memory_order_acquire) ? "jack" : driver_.name();
 }
 
 // The audio driver may have set the synthesizer to its device's rate.
 int FluidSynthEngine::sampleRate() const
 {
+    if (hosted_.load(std::memory_order_acquire))
+        return hostRate_.load(std::memory_order_relaxed);
     double rate = SampleRate;
     if (isReady() && settings_)
         fluid().fluid_settings_getnum(settings_.get(), "synth.sample-rate", &rate);

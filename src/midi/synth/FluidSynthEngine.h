@@ -13,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+#include "midi/AudioHost.h"
 #include "midi/MidiMessage.h"
 #include "midi/OutputBackpressure.h"
 #include "midi/SpscRing.h"
@@ -49,7 +50,7 @@ namespace kelmar {
 // failure() saying why; no audio driver leaves it playing only through
 // render(); none of these throws or blocks. Safe to use from any thread
 // while audio runs; render() from one thread at a time.
-class FluidSynthEngine {
+class FluidSynthEngine : private AudioRenderer {
 public:
     // Driver: play through the first audio driver that starts.
     // RenderOnly: no audio driver; sound comes out of render() only.
@@ -79,7 +80,11 @@ public:
     // FluidSynth fail to load.
     static const std::string& defaultLibrary();
 
-    FluidSynthEngine(std::string soundFont, Output output, std::string library = defaultLibrary());
+    // With a `host`, Output::Driver plays through the host when it can (the
+    // program's own JACK client), else through the first audio driver that
+    // starts.
+    FluidSynthEngine(std::string soundFont, Output output, std::string library = defaultLibrary(),
+                     std::shared_ptr<AudioHost> host = nullptr);
     ~FluidSynthEngine(); // plays what was sent before it returns
     FluidSynthEngine(const FluidSynthEngine&) = delete;
     FluidSynthEngine& operator=(const FluidSynthEngine&) = delete;
@@ -150,6 +155,11 @@ private:
     static void logToStandardError(int level, const char* message, void* data);
     static void logToEngine(int level, const char* message, void* data);
     static int renderForDriver(void* data, int frames, int effectCount, float* effects[], int outCount, float* out[]);
+    // The host's call, once per period on its real-time thread.
+    void renderAudio(std::uint32_t frames, float* left, float* right) noexcept override;
+    // One period for whichever calls: messages handed over first, then the sound.
+    void renderPeriod(int frames, float* left, float* right);
+    void attachToHost();
 
     void run(Output output);
     bool createSynth();
@@ -176,6 +186,9 @@ private:
     std::unique_ptr<fluid_settings_t, FluidDeleter> settings_;
     std::unique_ptr<fluid_synth_t, FluidDeleter> synth_;
     FluidSynthAudioDriver driver_; // started by the engine's thread, stopped by the destructor
+    const std::shared_ptr<AudioHost> host_;
+    std::atomic<bool> hosted_{false}; // the host plays the synthesizer
+    std::atomic<int> hostRate_{0}; // the host's rate once it calls the engine
 
     // Messages waiting for the engine's thread (see the class comment), and
     // how many have been sent, under queueMutex_. Senders, and the engine's
