@@ -5,6 +5,9 @@
 //   synthesizer renders that carries it, in periods past the first period
 //   that begins after the send (0: on time). Each note is sent at a random
 //   point between two periods. rest=1 lets the engine rest before each note.
+//   programs_client=1 (in both benchmarks) plays through the program's own
+//   JACK client as the engine's audio host, as the program does where a
+//   JACK server runs; 0 through FluidSynth's JACK driver.
 //   Counters: median, p90 and max of the lateness, in periods, counted by
 //   the probe's periods (a period counts as begun once the probe, which
 //   runs after the synthesizer, has begun it; notes sent while a period
@@ -32,6 +35,7 @@
 #include <vector>
 
 #include "midi/MidiMessage.h"
+#include "midi/jack/JackBackend.h"
 #include "midi/synth/FluidSynthEngine.h"
 #include "support/JackAudioProbe.h"
 #include "support/JackServer.h"
@@ -58,16 +62,23 @@ MidiBytes shortMessage(int status, int data1, int data2 = 0)
 
 // The server, the engine playing through JACK and the probe listening to it.
 struct DeadlineRig {
-    DeadlineRig()
+    explicit DeadlineRig(bool throughProgramsClient)
     {
         if (!server.running())
             return;
-        engine = std::make_unique<FluidSynthEngine>(SoundFont, FluidSynthEngine::Output::Driver);
+        std::shared_ptr<AudioHost> host;
+        if (throughProgramsClient) {
+            jack = std::make_unique<JackBackend>("Kelmar");
+            jack->openInBackground();
+            host = jack->audioHost();
+        }
+        engine = std::make_unique<FluidSynthEngine>(SoundFont, FluidSynthEngine::Output::Driver,
+                                                    FluidSynthEngine::defaultLibrary(), host);
         engine->waitUntilReady();
         if (engine->audioDriver() != "jack" || !engine->soundFontLoaded())
             return;
         probe = std::make_unique<test::JackAudioProbe>();
-        ready = probe->ok() && probe->listenTo(SynthClient);
+        ready = probe->ok() && probe->listenTo(throughProgramsClient ? "Kelmar" : SynthClient);
     }
 
     // Waits for the start of a period, then `into` of the way into it.
@@ -88,6 +99,7 @@ struct DeadlineRig {
     }
 
     test::JackServer server{test::JackServer::Scheduling::Realtime};
+    std::unique_ptr<JackBackend> jack; // outlives the engine that plays through it
     std::unique_ptr<FluidSynthEngine> engine;
     std::unique_ptr<test::JackAudioProbe> probe;
     bool ready = false;
@@ -105,7 +117,7 @@ double percentile(std::vector<double> values, double share)
 void BM_SynthPeriodsLate(benchmark::State& state)
 {
     const bool rest = state.range(0) == 1;
-    DeadlineRig rig;
+    DeadlineRig rig(state.range(1) == 1);
     if (!rig.ready) {
         state.SkipWithError("no JACK server, or the synthesizer did not play through JACK");
         return;
@@ -152,8 +164,8 @@ void BM_SynthPeriodsLate(benchmark::State& state)
     state.counters["notes"] = static_cast<double>(late.size());
     state.SetLabel(std::string(test::serverKindName()) + (rest ? ", after a rest" : ""));
 }
-BENCHMARK(BM_SynthPeriodsLate)->Arg(0)->Iterations(200)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_SynthPeriodsLate)->Arg(1)->Iterations(12)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SynthPeriodsLate)->ArgsProduct({{0}, {0, 1}})->ArgNames({"rest", "programs_client"})->Iterations(200)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SynthPeriodsLate)->ArgsProduct({{1}, {0, 1}})->ArgNames({"rest", "programs_client"})->Iterations(12)->Unit(benchmark::kMicrosecond);
 
 // Threads that spin at normal priority until destroyed.
 class BusyCores {
@@ -187,7 +199,7 @@ void BM_SynthFastPlayerXruns(benchmark::State& state)
 {
     const bool newProgrammes = state.range(0) == 1;
     const bool busy = state.range(1) == 1;
-    DeadlineRig rig;
+    DeadlineRig rig(state.range(2) == 1);
     if (!rig.ready) {
         state.SkipWithError("no JACK server, or the synthesizer did not play through JACK");
         return;
@@ -231,7 +243,7 @@ void BM_SynthFastPlayerXruns(benchmark::State& state)
     state.counters["xruns"] = benchmark::Counter(xruns, benchmark::Counter::kAvgIterations);
     state.SetLabel(test::serverKindName());
 }
-BENCHMARK(BM_SynthFastPlayerXruns)->ArgsProduct({{0, 1}, {0, 1}})->ArgNames({"new", "busy"})->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SynthFastPlayerXruns)->ArgsProduct({{0, 1}, {0, 1}, {0, 1}})->ArgNames({"new", "busy", "programs_client"})->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace kelmar
