@@ -13,22 +13,11 @@
 #include "midi/alsa/AlsaPeerLink.h"
 #include "midi/alsa/AlsaPortWatch.h"
 #include "midi/alsa/OutputSender.h"
+#include "midi/alsa/RtMidiAlsa.h"
 
 namespace kelmar {
 
 namespace {
-
-// Builds an RtMidi object on the ALSA API only; null where there is no
-// sequencer (RtMidi throws then instead of falling back).
-template <typename T, typename... Args>
-std::unique_ptr<T> makeAlsa(Args&&... args)
-{
-    try {
-        return std::make_unique<T>(RtMidi::LINUX_ALSA, std::forward<Args>(args)...);
-    } catch (const RtMidiError&) {
-        return nullptr;
-    }
-}
 
 template <typename T>
 std::vector<std::string> portNames(T* rtmidi, const std::string& ownClient)

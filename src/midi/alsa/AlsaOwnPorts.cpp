@@ -3,6 +3,7 @@
 #include <rtmidi/RtMidi.h>
 
 #include "midi/MidiInputQueue.h"
+#include "midi/alsa/RtMidiAlsa.h"
 
 namespace kelmar {
 
@@ -12,32 +13,23 @@ namespace {
 // message is lost for that peer only.
 void ignoreError(RtMidiError::Type, const std::string&, void*) {}
 
-template <typename T>
-std::unique_ptr<T> makeQuiet(const std::string& clientName)
-{
-    try {
-        auto rtmidi = std::make_unique<T>(RtMidi::LINUX_ALSA, clientName);
-        rtmidi->setErrorCallback(&ignoreError, nullptr);
-        return rtmidi;
-    } catch (const RtMidiError&) {
-        return nullptr;
-    }
-}
-
 } // namespace
 
 AlsaOwnPorts::AlsaOwnPorts(const std::string& clientName)
 {
     try {
-        out_ = makeQuiet<RtMidiOut>(clientName);
-        if (out_)
+        out_ = makeAlsa<RtMidiOut>(clientName);
+        if (out_) {
+            out_->setErrorCallback(&ignoreError, nullptr);
             out_->openVirtualPort("midi_out");
+        }
     } catch (const RtMidiError&) {
         out_.reset();
     }
     try {
-        in_ = makeQuiet<RtMidiIn>(clientName);
+        in_ = makeAlsa<RtMidiIn>(clientName);
         if (in_) {
+            in_->setErrorCallback(&ignoreError, nullptr);
             in_->ignoreTypes(true, false, false); // as the chosen input: system exclusive stays out
             in_->setCallback(&AlsaOwnPorts::onMessage, this);
             in_->openVirtualPort("midi_in");

@@ -50,8 +50,7 @@ void JackAudioHost::detach() noexcept
     std::shared_ptr<JackClient> client;
     {
         const std::lock_guard lock(mutex_);
-        client = std::move(attached_);
-        attached_.reset();
+        client.swap(attached_);
     }
     renderer_.store(nullptr);
     if (client)

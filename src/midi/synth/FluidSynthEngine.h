@@ -28,10 +28,10 @@ namespace kelmar {
 // the soundfont, so neither a large soundfont nor FluidSynth's set-up holds
 // up the window.
 //
-// Playing through an audio driver that calls the engine (JACK, PulseAudio,
-// ALSA), messages go to the audio thread as a standalone synthesizer takes
-// its MIDI input: send() puts them on a lock-free ring that the audio
-// callback empties into FluidSynth at the start of each period, before it
+// Playing through an audio host (the program's JACK client) or an audio
+// driver that calls the engine (JACK, PulseAudio, ALSA), messages go to the
+// audio thread as a standalone synthesizer takes its MIDI input: send()
+// puts them on a lock-free ring that the audio callback empties into FluidSynth at the start of each period, before it
 // renders it; a message sent between two periods sounds in the next. The
 // callback never waits for a lock another thread holds. Only what needs
 // samples read goes through the engine's thread first: a programme change
@@ -101,9 +101,9 @@ public:
     bool send(const MidiBytes& message);
 
     // Waits for the start-up and for every message sent before the call to
-    // be played (or handed to the audio thread), then renders stereo audio into both spans (as many frames
-    // as the shorter one holds; the rest is zeroed). While an audio driver
-    // plays the synthesizer, this only writes silence.
+    // be played, then renders stereo audio into both spans (as many frames
+    // as the shorter one holds; the rest is zeroed). While an audio host or
+    // driver plays the synthesizer, this only writes silence.
     void render(std::span<float> left, std::span<float> right);
 
     // True once the audio driver has been tried and the soundfont loaded
