@@ -161,6 +161,34 @@ TEST_F(JackBackendTest, ListsOtherClientsMidiPortsButNotItsOwnOrAudioPorts)
         EXPECT_FALSE(name.starts_with("Kelmar:") || name.starts_with("system:")) << name;
 }
 
+// PipeWire shows ALSA sequencer ports in the JACK graph as ports of its
+// "Midi-Bridge" client, named after the ALSA client; the program's own ALSA
+// ports come back that way. A client of that name stands in for the bridge.
+TEST_F(JackBackendTest, NeverOffersItsOwnAlsaPortsAsPipeWireBridgesThem)
+{
+    jack_client_t* bridge = jack_client_open("Midi-Bridge", JackNoStartServer, nullptr);
+    ASSERT_NE(bridge, nullptr);
+    const auto add = [&](const char* name, unsigned long flags) {
+        return jack_port_register(bridge, name, JACK_DEFAULT_MIDI_TYPE, flags, 0) != nullptr;
+    };
+    ASSERT_TRUE(add("Kelmar:(capture_0) midi_out", JackPortIsOutput));
+    ASSERT_TRUE(add("Kelmar:(playback_1) midi_in", JackPortIsInput));
+    ASSERT_TRUE(add("Midi Through:(playback_0) Midi Through Port-0", JackPortIsInput));
+    ASSERT_EQ(jack_activate(bridge), 0);
+    const std::string through = "Midi-Bridge:Midi Through:(playback_0) Midi Through Port-0";
+    ASSERT_TRUE(server.waitForPort(through));
+
+    const auto outputs = jack->outputNames();
+    EXPECT_TRUE(contains(outputs, through));
+    EXPECT_FALSE(contains(outputs, "Midi-Bridge:Kelmar:(playback_1) midi_in"));
+    EXPECT_FALSE(contains(jack->inputNames(), "Midi-Bridge:Kelmar:(capture_0) midi_out"));
+    const auto own = jack->openOutput("Midi-Bridge:Kelmar:(playback_1) midi_in");
+    EXPECT_EQ(own.device, nullptr);
+    EXPECT_NE(own.error.find("own ports"), std::string::npos) << own.error;
+    EXPECT_FALSE(JackBackend::isBridgedOwnPort("Midi-Bridge:Kelmar Synth:(capture_0) out", "Kelmar"));
+    jack_client_close(bridge);
+}
+
 TEST_F(JackBackendTest, OpenedInTheBackgroundListsAndPlaysAsUsual)
 {
     JackBackend early("Early");

@@ -5,6 +5,8 @@
 #include "midi/jack/JackInputDevice.h"
 #include "midi/jack/JackOutputDevice.h"
 
+#include <string_view>
+
 namespace kelmar {
 
 namespace {
@@ -21,6 +23,11 @@ std::string noServer(const std::string& device)
 std::string noAnswer(const std::string& device)
 {
     return "\"" + device + "\" cannot be opened: the JACK server does not answer.";
+}
+
+std::string ownPort(const std::string& device)
+{
+    return "The JACK port \"" + device + "\" is one of this program's own ports.";
 }
 
 } // namespace
@@ -75,20 +82,43 @@ std::shared_ptr<JackClient> JackBackend::client()
     return client_;
 }
 
+bool JackBackend::isBridgedOwnPort(const std::string& portName, const std::string& clientName)
+{
+    // The bridge names a port "bridge:alsa-client:(capture_N) port" or
+    // "(playback_N)"; the JACK client's own part ends at the first colon.
+    const auto colon = portName.find(':');
+    if (colon == std::string::npos)
+        return false;
+    const std::string_view rest = std::string_view(portName).substr(colon + 1);
+    const std::string prefix = clientName + ":(";
+    if (!rest.starts_with(prefix))
+        return false;
+    const std::string_view kind = rest.substr(prefix.size());
+    return kind.starts_with("capture_") || kind.starts_with("playback_");
+}
+
+std::vector<std::string> JackBackend::withoutOwn(std::vector<std::string> names) const
+{
+    std::erase_if(names, [this](const std::string& name) { return isBridgedOwnPort(name, clientName_); });
+    return names;
+}
+
 std::vector<std::string> JackBackend::outputNames()
 {
     const auto jack = client();
-    return jack ? jack->peerPorts(JackPortIsInput) : std::vector<std::string>{};
+    return jack ? withoutOwn(jack->peerPorts(JackPortIsInput)) : std::vector<std::string>{};
 }
 
 std::vector<std::string> JackBackend::inputNames()
 {
     const auto jack = client();
-    return jack ? jack->peerPorts(JackPortIsOutput) : std::vector<std::string>{};
+    return jack ? withoutOwn(jack->peerPorts(JackPortIsOutput)) : std::vector<std::string>{};
 }
 
 OpenResult<MidiOutputDevice> JackBackend::openOutput(const std::string& name)
 {
+    if (isBridgedOwnPort(name, clientName_))
+        return {nullptr, ownPort(name)};
     const auto jack = client();
     if (!jack)
         return {nullptr, opening_ ? noAnswer(name) : noServer(name)};
@@ -99,6 +129,8 @@ OpenResult<MidiOutputDevice> JackBackend::openOutput(const std::string& name)
 
 OpenResult<MidiInputDevice> JackBackend::openInput(const std::string& name, MidiInputQueue& queue)
 {
+    if (isBridgedOwnPort(name, clientName_))
+        return {nullptr, ownPort(name)};
     const auto jack = client();
     if (!jack)
         return {nullptr, opening_ ? noAnswer(name) : noServer(name)};

@@ -51,7 +51,15 @@ public:
     // attaching to it waits for the open that openInBackground() started.
     std::shared_ptr<AudioHost> audioHost() const;
 
+    // True for a port through which PipeWire's ALSA sequencer bridge shows
+    // one of the program's own ALSA ports (they carry its client name):
+    // "Midi-Bridge:Kelmar:(capture_0) midi_out". Offering it would let the
+    // program play into itself.
+    static bool isBridgedOwnPort(const std::string& portName, const std::string& clientName);
+
 private:
+    std::vector<std::string> withoutOwn(std::vector<std::string> names) const;
+
     // The client; null while no server answers, or none answered in time.
     std::shared_ptr<JackClient> client();
 
