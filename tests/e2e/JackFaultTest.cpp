@@ -2,17 +2,21 @@
 // still (SIGSTOP), as a hung or overloaded one does: before the program
 // starts, and while it plays through JACK. The window never waits for it,
 // leaving always works, and once the server goes on (SIGCONT) the program
-// plays again. (The dialog listing a late server's ports is tested in
+// plays again. A loop from the output back to the input leaves the window
+// answering. A built-in synthesizer that cannot start is reported and the
+// default output plays through JACK instead. (The dialog listing a late server's ports is tested in
 // JackStallTest: a server let go while the program's synthesizer was
 // opening its JACK audio client does not always take up its cycles again.)
 #include <gtest/gtest.h>
 
 #include <signal.h>
 
+#include <QRect>
 #include <QTemporaryDir>
 
 #include <chrono>
 #include <cstdlib>
+#include <functional>
 #include <optional>
 #include <sstream>
 #include <thread>
@@ -108,15 +112,14 @@ protected:
     bool suspended = false;
 };
 
-// The newest message box of the program: a window with the program's name
-// as its title, larger than the helper windows Qt names the same way.
-unsigned long waitForMessageBox(XDisplay& display)
+// The newest visible window titled `title` whose place `wanted` accepts.
+unsigned long waitForNewest(XDisplay& display, const std::string& title, const std::function<bool(QRect)>& wanted)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::istringstream ids(runCommand("xdotool search --onlyvisible --name '^kelmar$'"));
+        std::istringstream ids(runCommand("xdotool search --onlyvisible --name '^" + title + "$'"));
         unsigned long newest = 0;
         for (unsigned long id = 0; ids >> id;) {
-            if (id > newest && display.geometry(id).width() > 100)
+            if (id > newest && wanted(display.geometry(id)))
                 newest = id;
         }
         if (newest != 0)
@@ -124,6 +127,13 @@ unsigned long waitForMessageBox(XDisplay& display)
         std::this_thread::sleep_for(100ms);
     }
     return 0;
+}
+
+// The newest message box of the program: a window with the program's name
+// as its title, larger than the helper windows Qt names the same way.
+unsigned long waitForMessageBox(XDisplay& display)
+{
+    return waitForNewest(display, "kelmar", [](QRect place) { return place.width() > 100; });
 }
 
 TEST_F(JackFaultTest, StoppedServerBeforeTheStartStillGivesTheDialogAndSigtermEndsIt)
@@ -188,6 +198,61 @@ TEST_F(JackFaultTest, StoppedServerWhilePlayingNeverHoldsUpTheWindowAndPlaysAgai
     // seconds to let them go; this one has served its purpose.
     jack.crash();
     suspended = false;
+}
+
+// The program's output patched straight back into its input: what is
+// echoed comes back in the next period, for ever. The window still answers.
+TEST_F(JackFaultTest, AFeedbackLoopThroughJackLeavesTheWindowAnswering)
+{
+    startProgram();
+    const unsigned long dialog = waitForSetupDialog();
+    ASSERT_NE(dialog, 0u);
+    chooseListener(dialog);
+    ASSERT_FALSE(HasFatalFailure());
+    ASSERT_TRUE(waitUntil([] { return runCommand("jack_lsp -c Kelmar:midi_in").find("listener:out") != std::string::npos; }))
+        << "the input was not opened on the listener";
+    const std::optional<QRect> picture = findArea0Picture(display.screenshot());
+    ASSERT_TRUE(picture.has_value()) << "no blue performance picture on the screen";
+
+    runCommand("jack_connect Kelmar:midi_out Kelmar:midi_in");
+    display.click(picture->center(), 3); // a sweep of 2,048 messages goes round
+    ASSERT_TRUE(waitUntil([&] { return listener.received().size() > 3 * 2048; }, 10000))
+        << "the sweep did not go round";
+    display.focus(window);
+    display.key("alt+h");
+    display.key("a");
+    EXPECT_NE(display.waitForWindow("About Kelmar...", 5s), 0u) << "the window did not answer";
+    // Leaving with the loop still going.
+    const auto asked = Clock::now();
+    ::kill(program->pid(), SIGTERM);
+    EXPECT_TRUE(ends(5s));
+    EXPECT_LT(since(asked), 2s);
+    EXPECT_EQ(program->exitCode(), 0);
+}
+
+TEST_F(JackFaultTest, SynthesizerThatCannotLoadIsReportedAndTheDefaultOutputPlaysElsewhere)
+{
+    ::setenv("KELMAR_FLUIDSYNTH_LIBRARY", "/nonexistent/libfluidsynth.so.3", 1);
+    startProgram();
+    ::unsetenv("KELMAR_FLUIDSYNTH_LIBRARY");
+    // The setup dialog's box and the boxes it shows share its title.
+    const auto isDialog = [](QRect place) { return place.size() == QSize(421, 80); };
+    const auto isBox = [&](QRect place) { return !isDialog(place); };
+    // Loading the dialog opens the synthesizer, and says why it cannot.
+    const unsigned long box = waitForNewest(display, "MIDI Setup", isBox);
+    ASSERT_NE(box, 0u) << "the refused synthesizer was not reported; " << describeProgram(*program);
+    display.focus(box);
+    display.key("Return");
+    const unsigned long dialog = waitForNewest(display, "MIDI Setup", isDialog);
+    ASSERT_NE(dialog, 0u) << describeProgram(*program);
+
+    // The default output plays through the first other output that opens.
+    chooseOutputInSetupDialog(display, dialog, "Default");
+    EXPECT_TRUE(waitUntil([&] { return connectedToListener(); }, 10000))
+        << "the default output did not fall back to the JACK port; " << describeProgram(*program);
+    EXPECT_NE(waitForNewest(display, "MIDI Setup", isBox), 0u) << "the fallback was not told";
+    ::kill(program->pid(), SIGTERM);
+    EXPECT_TRUE(ends(5s));
 }
 
 } // namespace

@@ -42,18 +42,24 @@ inline unsigned long waitForSetupDialog(XDisplay& display, JackServer::Peer& pro
     return dialog;
 }
 
+// Presses the setup dialog's Ok with the pointer (the place is the dialog's
+// own, in pixels).
+inline void pressOkInSetupDialog(XDisplay& display, unsigned long dialog)
+{
+    constexpr QPoint OkButton{367, 32};
+    display.click(display.geometry(dialog).topLeft() + OkButton);
+}
+
 // Answers the real program's setup dialog as a person would: opens the
 // output list with the pointer, types the start of a device's name, takes
-// it with Return and presses Ok. Places are the dialog's own, in pixels.
+// it with Return and presses Ok.
 inline void chooseOutputInSetupDialog(XDisplay& display, unsigned long dialog, const std::string& typed)
 {
     constexpr QPoint OutputList{240, 46};
-    constexpr QPoint OkButton{367, 32};
-    const QPoint origin = display.geometry(dialog).topLeft();
-    display.click(origin + OutputList);
+    display.click(display.geometry(dialog).topLeft() + OutputList);
     display.type(typed);
     display.key("Return");
-    display.click(origin + OkButton);
+    pressOkInSetupDialog(display, dialog);
 }
 
 // The blue rectangle that holds the leftmost, then topmost, pure blue
