@@ -102,12 +102,47 @@ protected:
         return waitUntil([&] { return !program->running(); }, static_cast<int>(limit.count()));
     }
 
+    // Starts the program, plays through the listener and finds area 0's picture.
+    void startPlayingOnListener()
+    {
+        startProgram();
+        const unsigned long dialog = waitForSetupDialog();
+        ASSERT_NE(dialog, 0u);
+        chooseListener(dialog);
+        ASSERT_FALSE(HasFatalFailure());
+        picture = findArea0Picture(display.screenshot());
+        ASSERT_TRUE(picture.has_value()) << "no blue performance picture on the screen";
+    }
+
+    // Opens Help > About, which the window does only once it has handled
+    // everything before; the box's window, or 0.
+    unsigned long openAboutBox()
+    {
+        display.focus(window);
+        display.key("alt+h");
+        display.key("a");
+        const unsigned long about = display.waitForWindow("About Kelmar...", 5s);
+        EXPECT_NE(about, 0u) << "the window did not answer";
+        return about;
+    }
+
+    // SIGTERM ends the program within 2 s, with status 0.
+    void expectSigtermEndsIt()
+    {
+        const auto asked = Clock::now();
+        ::kill(program->pid(), SIGTERM);
+        EXPECT_TRUE(ends(5s)) << "the program did not end";
+        EXPECT_LT(since(asked), 2s);
+        EXPECT_EQ(program->exitCode(), 0);
+    }
+
     JackServer jack;
     XDisplay display;
     JackReceiver listener{"listener"};
     QTemporaryDir home;
     QTemporaryDir runtime;
     JackServer::Peer* program = nullptr;
+    std::optional<QRect> picture;
     unsigned long window = 0;
     bool suspended = false;
 };
@@ -143,23 +178,13 @@ TEST_F(JackFaultTest, StoppedServerBeforeTheStartStillGivesTheDialogAndSigtermEn
     startProgram();
     ASSERT_NE(waitForSetupDialog(), 0u);
     EXPECT_LT(since(start), 3s);
-
-    const auto asked = Clock::now();
-    ::kill(program->pid(), SIGTERM);
-    EXPECT_TRUE(ends(5s)) << "the program did not end";
-    EXPECT_LT(since(asked), 2s);
-    EXPECT_EQ(program->exitCode(), 0);
+    expectSigtermEndsIt();
 }
 
 TEST_F(JackFaultTest, StoppedServerWhilePlayingNeverHoldsUpTheWindowAndPlaysAgainAfterwards)
 {
-    startProgram();
-    const unsigned long dialog = waitForSetupDialog();
-    ASSERT_NE(dialog, 0u);
-    chooseListener(dialog);
+    startPlayingOnListener();
     ASSERT_FALSE(HasFatalFailure());
-    const std::optional<QRect> picture = findArea0Picture(display.screenshot());
-    ASSERT_TRUE(picture.has_value()) << "no blue performance picture on the screen";
 
     // Forty right clicks: 81,920 messages, more than the output holds.
     suspend();
@@ -168,12 +193,8 @@ TEST_F(JackFaultTest, StoppedServerWhilePlayingNeverHoldsUpTheWindowAndPlaysAgai
     // What had to be dropped is told once, in a box of its own.
     const unsigned long report = waitForMessageBox(display);
     ASSERT_NE(report, 0u) << "the dropped messages were not reported";
-    // The window has handled them all once it opens Help > About.
-    display.focus(window);
-    display.key("alt+h");
-    display.key("a");
-    const unsigned long about = display.waitForWindow("About Kelmar...", 5s);
-    ASSERT_NE(about, 0u) << "the window did not answer";
+    const unsigned long about = openAboutBox();
+    ASSERT_NE(about, 0u);
     display.focus(about);
     display.key("Escape");
 
@@ -204,30 +225,17 @@ TEST_F(JackFaultTest, StoppedServerWhilePlayingNeverHoldsUpTheWindowAndPlaysAgai
 // echoed comes back in the next period, for ever. The window still answers.
 TEST_F(JackFaultTest, AFeedbackLoopThroughJackLeavesTheWindowAnswering)
 {
-    startProgram();
-    const unsigned long dialog = waitForSetupDialog();
-    ASSERT_NE(dialog, 0u);
-    chooseListener(dialog);
+    startPlayingOnListener();
     ASSERT_FALSE(HasFatalFailure());
     ASSERT_TRUE(waitUntil([] { return runCommand("jack_lsp -c Kelmar:midi_in").find("listener:out") != std::string::npos; }))
         << "the input was not opened on the listener";
-    const std::optional<QRect> picture = findArea0Picture(display.screenshot());
-    ASSERT_TRUE(picture.has_value()) << "no blue performance picture on the screen";
 
     runCommand("jack_connect Kelmar:midi_out Kelmar:midi_in");
     display.click(picture->center(), 3); // a sweep of 2,048 messages goes round
     ASSERT_TRUE(waitUntil([&] { return listener.received().size() > 3 * 2048; }, 10000))
         << "the sweep did not go round";
-    display.focus(window);
-    display.key("alt+h");
-    display.key("a");
-    EXPECT_NE(display.waitForWindow("About Kelmar...", 5s), 0u) << "the window did not answer";
-    // Leaving with the loop still going.
-    const auto asked = Clock::now();
-    ::kill(program->pid(), SIGTERM);
-    EXPECT_TRUE(ends(5s));
-    EXPECT_LT(since(asked), 2s);
-    EXPECT_EQ(program->exitCode(), 0);
+    openAboutBox();
+    expectSigtermEndsIt(); // with the loop still going
 }
 
 TEST_F(JackFaultTest, SynthesizerThatCannotLoadIsReportedAndTheDefaultOutputPlaysElsewhere)
