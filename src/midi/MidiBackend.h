@@ -25,6 +25,10 @@ public:
     // Messages dropped since the open because the device had stopped taking
     // any while its queue was full (see OutputBackpressure.h).
     virtual std::uint64_t dropped() const { return 0; }
+    // Why a device that is no longer open cannot play, where it failed
+    // (a synthesizer that could not start) rather than went away; empty
+    // otherwise.
+    virtual std::string failure() const { return {}; }
 };
 
 // An input device that is open and feeding a MidiInputQueue. Destroying it
@@ -37,8 +41,19 @@ public:
 
 template <typename Device>
 struct OpenResult {
+    OpenResult(std::unique_ptr<Device> opened = nullptr, std::string why = {}, std::string waiting = {})
+        : device(std::move(opened))
+        , error(std::move(why))
+        , pending(std::move(waiting))
+    {
+    }
+
     std::unique_ptr<Device> device; // null when the open failed
     std::string error;              // why it failed, readable
+    // With a device: what it still waits for before it carries anything
+    // (a peer that is not there, a link the server has not run yet),
+    // readable; empty once it works.
+    std::string pending;
 };
 
 // One family of MIDI devices (the built-in synthesizer, JACK, the ALSA
@@ -50,6 +65,19 @@ public:
     virtual std::vector<std::string> inputNames() = 0;
     virtual OpenResult<MidiOutputDevice> openOutput(const std::string& name) = 0;
     virtual OpenResult<MidiInputDevice> openInput(const std::string& name, MidiInputQueue& queue) = 0;
+    // Open a device that was chosen but is not listed now (its program has
+    // quit or is restarting): the device is linked by itself once a device
+    // of that name is back, and says so in `pending` until then. Backends
+    // that cannot follow a device by name refuse.
+    virtual OpenResult<MidiOutputDevice> openAbsentOutput(const std::string& name)
+    {
+        return {nullptr, "\"" + name + "\" is not there.", {}};
+    }
+    virtual OpenResult<MidiInputDevice> openAbsentInput(const std::string& name, MidiInputQueue& queue)
+    {
+        (void)queue;
+        return {nullptr, "\"" + name + "\" is not there.", {}};
+    }
 
     // A short sentence for the user while the backend cannot list all its
     // devices (a server that does not answer); empty otherwise.

@@ -11,9 +11,18 @@
 namespace kelmar {
 
 // A device as the ports list it: which backend has it, and its name there.
+// A device that was chosen and has gone away stays listed, not present,
+// until another is chosen (see MidiDeviceList::keep).
 struct MidiDeviceEntry {
+    // What a device that is not present has after its name in the lists.
+    static constexpr const char* AbsentMark = " (not present)";
+
     MidiBackend* backend = nullptr;
     std::string name;
+    bool present = true;
+
+    bool sameDevice(const MidiDeviceEntry& other) const { return backend == other.backend && name == other.name; }
+    std::string listedName() const { return present ? name : name + AbsentMark; }
 };
 
 // Every MIDI backend the program can reach, in list order, plus the default

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "midi/MidiDeviceCatalogue.h"
@@ -9,6 +11,10 @@ namespace kelmar {
 // The list of devices a port numbers its DeviceIndex against: read from the
 // catalogue when DeviceCount is asked (and on first use), and kept until
 // then, so the numbers stay what the caller just listed.
+//
+// A kept entry (the device chosen in the setup dialog) stays in the list
+// while its backend does not list it, after the listed devices and marked
+// not present, so that a device that is away for a moment keeps its choice.
 class MidiDeviceList {
 public:
     using Reader = std::vector<MidiDeviceEntry> (MidiDeviceCatalogue::*)() const;
@@ -19,6 +25,8 @@ public:
     int refresh()
     {
         devices_ = (catalogue_.*read_)();
+        if (kept_ && std::ranges::none_of(devices_, [this](const auto& d) { return d.sameDevice(*kept_); }))
+            devices_.push_back({kept_->backend, kept_->name, false});
         listed_ = true;
         return static_cast<int>(devices_.size());
     }
@@ -33,10 +41,19 @@ public:
         return &devices_[static_cast<std::size_t>(index)];
     }
 
+    // Keeps the device now at `index` in the lists read from now on, present
+    // or not; an index without a device keeps none.
+    void keep(int index)
+    {
+        const MidiDeviceEntry* entry = at(index);
+        kept_ = entry ? std::optional<MidiDeviceEntry>(*entry) : std::nullopt;
+    }
+
 private:
     const MidiDeviceCatalogue& catalogue_;
     Reader read_;
     std::vector<MidiDeviceEntry> devices_;
+    std::optional<MidiDeviceEntry> kept_;
     bool listed_ = false;
 };
 

@@ -54,7 +54,7 @@ int MidiInputPort::DeviceCount()
 std::string MidiInputPort::DeviceName()
 {
     const MidiDeviceEntry* entry = devices_.at(deviceIndex_);
-    return entry ? entry->name : std::string();
+    return entry ? entry->listedName() : std::string();
 }
 
 int MidiInputPort::IsOpen() const
@@ -82,20 +82,27 @@ int MidiInputPort::InData2() const
 
 void MidiInputPort::open()
 {
+    const std::string toldGone = lossTold_ ? openName_ : std::string();
     close();
     lastError_.clear();
+    lastPending_.clear();
     const MidiDeviceEntry* entry = devices_.at(deviceIndex_);
     if (!entry) {
         lastError_ = "There is no MIDI input device number " + std::to_string(deviceIndex_) + ".";
         return;
     }
-    auto result = entry->backend->openInput(entry->name, queue_);
+    // A device not there now is opened to be linked once it is back.
+    auto result = entry->present ? entry->backend->openInput(entry->name, queue_)
+                                 : entry->backend->openAbsentInput(entry->name, queue_);
     if (!result.device) {
         lastError_ = result.error.empty() ? "The device could not be opened." : result.error;
         return;
     }
     device_ = std::move(result.device);
     openName_ = entry->name;
+    lossTold_ = !entry->present;
+    if (entry->present || entry->name != toldGone)
+        lastPending_ = std::move(result.pending);
 }
 
 void MidiInputPort::close()
@@ -105,6 +112,7 @@ void MidiInputPort::close()
     queue_.clear();
     queue_.takeErrors();
     openName_.clear();
+    lossTold_ = false;
 }
 
 void MidiInputPort::onWake()
@@ -112,8 +120,10 @@ void MidiInputPort::onWake()
     queue_.acknowledgeWake();
     const std::uint32_t errors = queue_.takeErrors();
     for (int code = 0; code < 32; ++code) {
-        if (errors & (1u << code))
-            Q_EMIT PortError(code, QString::fromStdString(portErrorText(code, openName_)));
+        if (!(errors & (1u << code)))
+            continue;
+        lossTold_ = lossTold_ || code == PortErrorDeviceLost;
+        Q_EMIT PortError(code, QString::fromStdString(portErrorText(code, openName_)));
     }
     deliver();
 }

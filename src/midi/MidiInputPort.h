@@ -34,6 +34,9 @@ public:
     int DeviceIndex() const { return deviceIndex_; }
     std::string DeviceName();
     int DeviceCount();
+    // Keeps the device at `index` in the lists read from now on, also while
+    // it is not there (marked so in its name); a missing index keeps none.
+    void keepListed(int index) { devices_.keep(index); }
     int IsOpen() const;
 
     int QueueCount() const { return static_cast<int>(queue_.size()); }
@@ -43,6 +46,10 @@ public:
 
     // Why the last open failed; empty when it succeeded.
     const std::string& LastError() const { return lastError_; }
+    // After an open that succeeded: what the device still waits for before
+    // it brings anything in; empty when it works, or when the user was
+    // already told that it went away.
+    const std::string& LastPending() const { return lastPending_; }
     const std::string& OpenDeviceName() const { return openName_; }
 
 Q_SIGNALS:
@@ -67,6 +74,8 @@ private:
     std::unique_ptr<MidiInputDevice> device_;
     std::string openName_;
     std::string lastError_;
+    std::string lastPending_;
+    bool lossTold_ = false; // PortError has said that the open device went away
     std::uint64_t discarded_ = 0;  // messages taken by command 6, ever
     bool followUpPending_ = false; // a MessagesArrived is queued for the next turn
 };

@@ -39,7 +39,7 @@ std::string MidiOutputPort::DeviceName()
     if (deviceIndex_ == -1)
         return catalogue_.mapperLabel();
     const MidiDeviceEntry* entry = devices_.at(deviceIndex_);
-    return entry ? entry->name : std::string();
+    return entry ? entry->listedName() : std::string();
 }
 
 int MidiOutputPort::IsOpen() const
@@ -49,8 +49,11 @@ int MidiOutputPort::IsOpen() const
 
 void MidiOutputPort::open()
 {
+    // A device whose loss the user was told of is not announced as away again.
+    const std::string toldGone = lossReported_ && device_ ? openName_ : std::string();
     close();
     lastError_.clear();
+    lastPending_.clear();
     if (deviceIndex_ == -1) {
         openDefault();
         return;
@@ -60,7 +63,7 @@ void MidiOutputPort::open()
         lastError_ = "There is no MIDI output device number " + std::to_string(deviceIndex_) + ".";
         return;
     }
-    lastError_ = openEntry(*listed, listed->name);
+    lastError_ = openEntry(*listed, listed->name, listed->name == toldGone);
 }
 
 // The default output is the built-in synthesizer; where that cannot sound,
@@ -87,15 +90,19 @@ void MidiOutputPort::openDefault()
     lastError_ = why + "\nNo other MIDI output opens either: nothing can sound.";
 }
 
-std::string MidiOutputPort::openEntry(const MidiDeviceEntry& entry, const std::string& label)
+// A device that is not there now is opened to be linked once it is back;
+// until then it counts as told gone, so its first note reports nothing more.
+std::string MidiOutputPort::openEntry(const MidiDeviceEntry& entry, const std::string& label, bool lossTold)
 {
-    auto result = entry.backend->openOutput(entry.name);
+    auto result = entry.present ? entry.backend->openOutput(entry.name) : entry.backend->openAbsentOutput(entry.name);
     if (!result.device)
         return result.error.empty() ? "The device could not be opened." : result.error;
     device_ = std::move(result.device);
     openName_ = label;
     dropsReported_ = false;
-    lossReported_ = false;
+    lossReported_ = !entry.present;
+    if (!(lossTold && !entry.present))
+        lastPending_ = std::move(result.pending);
     return {};
 }
 
@@ -126,7 +133,12 @@ void MidiOutputPort::noticeLoss()
     if (lossReported_)
         return;
     lossReported_ = true;
-    if (reportProblem_)
+    if (!reportProblem_)
+        return;
+    const std::string why = device_->failure();
+    if (!why.empty())
+        reportProblem_("The MIDI output \"" + openName_ + "\" cannot play: " + why);
+    else
         reportProblem_("The MIDI output \"" + openName_
                        + "\" is no longer there; what is played goes nowhere while it is gone.");
 }

@@ -34,6 +34,9 @@ public:
     std::string DeviceName();
     // Number of output devices, the default output not counted; reads the list afresh.
     int DeviceCount();
+    // Keeps the device at `index` in the lists read from now on, also while
+    // it is not there (marked so in its name); -1 or a missing index keeps none.
+    void keepListed(int index) { devices_.keep(index); }
     int IsOpen() const;
 
     void setStatus(int status) { status_ = status; }
@@ -46,6 +49,10 @@ public:
     // output could not be opened and another device was opened in its
     // place, it says so.
     const std::string& LastError() const { return lastError_; }
+    // After an open that succeeded: what the device still waits for before
+    // it carries anything (a device not there now, a link not run yet);
+    // empty when it works, or when the user was already told.
+    const std::string& LastPending() const { return lastPending_; }
     // Where the open device tells of a problem met while sending: messages
     // it had to drop (once per open), or that it has gone away (once each
     // time it goes; a device that comes back under its name is used again
@@ -58,7 +65,7 @@ private:
     void open();
     void openDefault();
     // Opens `entry`; empty on success, else why not.
-    std::string openEntry(const MidiDeviceEntry& entry, const std::string& label);
+    std::string openEntry(const MidiDeviceEntry& entry, const std::string& label, bool lossTold = false);
     void close();
     void transmit();
     void reportDrops();
@@ -72,6 +79,7 @@ private:
     std::unique_ptr<MidiOutputDevice> device_;
     std::string openName_;
     std::string lastError_;
+    std::string lastPending_;
     std::function<void(const std::string&)> reportProblem_;
     bool dropsReported_ = false;
     bool lossReported_ = false;

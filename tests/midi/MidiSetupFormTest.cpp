@@ -152,7 +152,10 @@ TEST_F(MidiSetupTest, AShowingAfterOkListsWhatExistsThenAndKeepsTheChoice)
         EXPECT_EQ(list("ComboMidiOut")->findText("Recorder A"), -1);
         EXPECT_EQ(list("ComboMidiOut")->findText("Recorder C"), 2);
         EXPECT_EQ(list("ComboMidiOut")->currentText(), "Recorder B");
-        EXPECT_EQ(list("ComboMidiIn")->count(), 1);
+        // the chosen input is away: it stays chosen, marked so
+        EXPECT_EQ(list("ComboMidiIn")->count(), 2);
+        EXPECT_EQ(list("ComboMidiIn")->currentText(), "Keyboard A (not present)");
+        list("ComboMidiIn")->setCurrentIndex(0);
         press("CmdOk");
     });
     EXPECT_EQ(device->opened.back(), "Recorder B");

@@ -115,28 +115,40 @@ std::vector<std::string> JackBackend::inputNames()
     return jack ? withoutOwn(jack->peerPorts(JackPortIsOutput)) : std::vector<std::string>{};
 }
 
-OpenResult<MidiOutputDevice> JackBackend::openOutput(const std::string& name)
+// Opens a device of type `Device` on the client once `link` (one of the
+// client's connect or await calls) has linked the port `name`.
+template <typename Device, typename Link>
+OpenResult<typename Device::Interface> JackBackend::openLinked(const std::string& name, Link link)
 {
     if (isBridgedOwnPort(name, clientName_))
-        return {nullptr, ownPort(name)};
+        return {nullptr, ownPort(name), {}};
     const auto jack = client();
     if (!jack)
-        return {nullptr, opening_ ? noAnswer(name) : noServer(name)};
-    if (auto error = jack->connectOutput(name); !error.empty())
-        return {nullptr, std::move(error)};
-    return {std::make_unique<JackOutputDevice>(jack), {}};
+        return {nullptr, opening_ ? noAnswer(name) : noServer(name), {}};
+    JackClient::LinkOutcome linked = link(*jack);
+    if (!linked.error.empty())
+        return {nullptr, std::move(linked.error), {}};
+    return {std::make_unique<Device>(jack), {}, std::move(linked.pending)};
+}
+
+OpenResult<MidiOutputDevice> JackBackend::openOutput(const std::string& name)
+{
+    return openLinked<JackOutputDevice>(name, [&](JackClient& jack) { return jack.connectOutput(name); });
+}
+
+OpenResult<MidiOutputDevice> JackBackend::openAbsentOutput(const std::string& name)
+{
+    return openLinked<JackOutputDevice>(name, [&](JackClient& jack) { return jack.awaitOutput(name); });
 }
 
 OpenResult<MidiInputDevice> JackBackend::openInput(const std::string& name, MidiInputQueue& queue)
 {
-    if (isBridgedOwnPort(name, clientName_))
-        return {nullptr, ownPort(name)};
-    const auto jack = client();
-    if (!jack)
-        return {nullptr, opening_ ? noAnswer(name) : noServer(name)};
-    if (auto error = jack->connectInput(name, queue); !error.empty())
-        return {nullptr, std::move(error)};
-    return {std::make_unique<JackInputDevice>(jack), {}};
+    return openLinked<JackInputDevice>(name, [&](JackClient& jack) { return jack.connectInput(name, queue); });
+}
+
+OpenResult<MidiInputDevice> JackBackend::openAbsentInput(const std::string& name, MidiInputQueue& queue)
+{
+    return openLinked<JackInputDevice>(name, [&](JackClient& jack) { return jack.awaitInput(name, queue); });
 }
 
 std::string JackBackend::notice() const

@@ -44,6 +44,10 @@ public:
     std::vector<std::string> inputNames() override;
     OpenResult<MidiOutputDevice> openOutput(const std::string& name) override;
     OpenResult<MidiInputDevice> openInput(const std::string& name, MidiInputQueue& queue) override;
+    // A JACK port that is not there now is connected once a port of that
+    // name appears (a synthesizer restarting).
+    OpenResult<MidiOutputDevice> openAbsentOutput(const std::string& name) override;
+    OpenResult<MidiInputDevice> openAbsentInput(const std::string& name, MidiInputQueue& queue) override;
     std::string notice() const override;
     void setListsChanged(std::function<void()> changed) override;
 
@@ -59,6 +63,8 @@ public:
 
 private:
     std::vector<std::string> withoutOwn(std::vector<std::string> names) const;
+    template <typename Device, typename Link>
+    OpenResult<typename Device::Interface> openLinked(const std::string& name, Link link);
 
     // The client; null while no server answers, or none answered in time.
     std::shared_ptr<JackClient> client();

@@ -167,19 +167,19 @@ int JackClient::activateAndConnect(const std::string& from, const std::string& t
     return jack_connect(handle_.load(), from.c_str(), to.c_str());
 }
 
-std::string JackClient::requestConnect(JackPeerLink& link, const std::string& from, const std::string& to,
-                                       std::string failure, Clock::time_point deadline)
+std::string JackClient::requestConnect(JackPeerLink& link, jack_port_t* peer, const std::string& from,
+                                       const std::string& to, std::string failure, Clock::time_point deadline)
 {
     const std::optional<int> result = control_->call(
         [self = shared_from_this(), from, to] { return self->activateAndConnect(from, to); }, deadline,
         // Made after we gave up: undone, and not taken for the loss of a later link.
-        [self = shared_from_this(), &link, from, to](int late) {
+        [self = shared_from_this(), &link, peer, from, to](int late) {
             jack_client_t* handle = self->handle_.load();
             if (!handle || late != 0)
                 return;
-            link.expectDisconnect();
+            link.expectDisconnect(peer);
             if (jack_disconnect(handle, from.c_str(), to.c_str()) != 0)
-                link.disconnectFailed();
+                link.disconnectFailed(peer);
         });
     if (!result)
         return NoAnswer;
@@ -193,21 +193,21 @@ std::string JackClient::requestConnect(JackPeerLink& link, const std::string& fr
 void JackClient::closeLink(JackPeerLink& link, std::string& wanted, bool outgoing)
 {
     std::string peer;
-    bool connected = false;
+    jack_port_t* peerPort = nullptr;
     {
         std::lock_guard lock(linkMutex_);
         peer = std::exchange(wanted, {});
-        connected = unwatch(link);
+        peerPort = unwatch(link);
     }
-    if (!connected)
+    if (!peerPort)
         return;
     const std::string from = linkSource(outgoing, peer);
     const std::string to = linkTarget(outgoing, peer);
-    auto reply = control_->ask([self = shared_from_this(), &link, from, to] {
+    auto reply = control_->ask([self = shared_from_this(), &link, peerPort, from, to] {
         jack_client_t* handle = self->handle_.load();
         const bool done = handle && jack_disconnect(handle, from.c_str(), to.c_str()) == 0;
         if (!done)
-            link.disconnectFailed();
+            link.disconnectFailed(peerPort);
         return done;
     });
     // Waited for briefly, so that a peer sees the link gone when closing
@@ -245,34 +245,44 @@ jack_port_t* JackClient::findPeer(const std::string& name, unsigned long directi
     return midi && rightWay ? port : nullptr;
 }
 
-std::string JackClient::connectOutput(const std::string& peer)
+JackClient::LinkOutcome JackClient::connectOutput(const std::string& peer)
 {
     if (!alive())
-        return "The JACK server has shut down.";
-    if (outputLink_.watching())
-        return "Another JACK MIDI output is open; close it first.";
+        return {"The JACK server has shut down.", {}};
+    if (outputLink_.held())
+        return {"Another JACK MIDI output is open; close it first.", {}};
     jack_port_t* port = findPeer(peer, JackPortIsInput);
     if (!port)
-        return "There is no JACK MIDI input port named " + quoted(peer) + ".";
+        return {"There is no JACK MIDI input port named " + quoted(peer) + ".", {}};
     const auto deadline = Clock::now() + RequestWait;
     outputLink_.watch(port);
-    if (auto error = requestConnect(outputLink_, outName_, peer,
+    if (auto error = requestConnect(outputLink_, port, outName_, peer,
                                      "JACK could not connect to " + quoted(peer) + ".", deadline);
         !error.empty()) {
         outputLink_.unwatch(false);
-        return error;
+        return {std::move(error), {}};
     }
     {
         std::lock_guard lock(linkMutex_);
         outputPeer_ = peer;
     }
-    waitUntilLive(outPort_, peer, deadline);
-    return {};
+    return {{}, liveOrPending(outPort_, peer, deadline)};
+}
+
+JackClient::LinkOutcome JackClient::awaitOutput(const std::string& peer)
+{
+    if (!alive())
+        return {"The JACK server has shut down.", {}};
+    if (outputLink_.held())
+        return {"Another JACK MIDI output is open; close it first.", {}};
+    outputLink_.await();
+    want(outputPeer_, peer, true);
+    return {{}, "The JACK port " + quoted(peer) + " is not there at the moment; Kelmar plays to it as soon as it is back."};
 }
 
 void JackClient::disconnectOutput()
 {
-    if (!outputLink_.watching())
+    if (!outputLink_.held())
         return;
     // Whatever was sent goes out first: wait until the process callback has
     // taken it all, then for a whole cycle more so the peer has read it.
@@ -285,7 +295,7 @@ void JackClient::disconnectOutput()
 
 bool JackClient::outputConnected() const noexcept
 {
-    return alive() && outputLink_.watching() && !outputLink_.lost();
+    return alive() && outputLink_.held() && !outputLink_.lost();
 }
 
 void JackClient::send(const MidiBytes& message)
@@ -298,36 +308,68 @@ void JackClient::send(const MidiBytes& message)
         dropped_.fetch_add(1);
 }
 
-std::string JackClient::connectInput(const std::string& peer, MidiInputQueue& queue)
+JackClient::LinkOutcome JackClient::connectInput(const std::string& peer, MidiInputQueue& queue)
 {
     if (!alive())
-        return "The JACK server has shut down.";
-    if (inputLink_.watching())
-        return "Another JACK MIDI input is open; close it first.";
+        return {"The JACK server has shut down.", {}};
+    if (inputLink_.held())
+        return {"Another JACK MIDI input is open; close it first.", {}};
     jack_port_t* port = findPeer(peer, JackPortIsOutput);
     if (!port)
-        return "There is no JACK MIDI output port named " + quoted(peer) + ".";
+        return {"There is no JACK MIDI output port named " + quoted(peer) + ".", {}};
     const auto deadline = Clock::now() + RequestWait;
     inputLink_.watch(port);
     inputQueue_.store(&queue);
-    if (auto error = requestConnect(inputLink_, peer, inName_,
+    if (auto error = requestConnect(inputLink_, port, peer, inName_,
                                      "JACK could not connect " + quoted(peer) + " to this program.", deadline);
         !error.empty()) {
         releaseInputQueue();
         inputLink_.unwatch(false);
-        return error;
+        return {std::move(error), {}};
     }
     {
         std::lock_guard lock(linkMutex_);
         inputPeer_ = peer;
     }
-    waitUntilLive(inPort_, peer, deadline);
-    return {};
+    return {{}, liveOrPending(inPort_, peer, deadline)};
+}
+
+JackClient::LinkOutcome JackClient::awaitInput(const std::string& peer, MidiInputQueue& queue)
+{
+    if (!alive())
+        return {"The JACK server has shut down.", {}};
+    if (inputLink_.held())
+        return {"Another JACK MIDI input is open; close it first.", {}};
+    inputLink_.await();
+    inputQueue_.store(&queue);
+    want(inputPeer_, peer, false);
+    return {{}, "The JACK port " + quoted(peer)
+                    + " is not there at the moment; Kelmar takes what it sends as soon as it is back."};
+}
+
+void JackClient::want(std::string& wanted, const std::string& peer, bool outgoing)
+{
+    {
+        std::lock_guard lock(linkMutex_);
+        wanted = peer;
+    }
+    // A port that registered before `wanted` was set gave no cause to relink.
+    if (findPeer(peer, outgoing ? JackPortIsInput : JackPortIsOutput))
+        noticePortsChanged({outgoing, !outgoing});
+}
+
+std::string JackClient::liveOrPending(const jack_port_t* ours, const std::string& peer,
+                                      Clock::time_point deadline) const
+{
+    if (waitUntilLive(ours, peer, deadline))
+        return {};
+    return "JACK has taken the connection to " + quoted(peer)
+        + " but does not run it yet; what is played goes there once it does.";
 }
 
 void JackClient::disconnectInput()
 {
-    if (!inputLink_.watching())
+    if (!inputLink_.held())
         return;
     releaseInputQueue();
     closeLink(inputLink_, inputPeer_, false);
@@ -335,15 +377,21 @@ void JackClient::disconnectInput()
 
 bool JackClient::inputConnected() const noexcept
 {
-    return alive() && inputLink_.watching() && !inputLink_.lost();
+    return alive() && inputLink_.held() && !inputLink_.lost();
 }
 
-void JackClient::waitUntilLive(const jack_port_t* ours, const std::string& peer, Clock::time_point deadline) const
+bool JackClient::waitUntilLive(const jack_port_t* ours, const std::string& peer, Clock::time_point deadline) const
 {
     // A new connection joins the graph the server runs at the start of a
-    // later cycle; what passes before that is lost. The connection state
-    // clients read is that running graph.
+    // later cycle; what passes before that is lost. JACK2's connection
+    // state is that running graph; PipeWire's JACK reports the link once it
+    // exists, and runs it from a following cycle: two more of our cycles
+    // cover both.
     waitUntil([&] { return !alive() || jack_port_connected_to(ours, peer.c_str()); }, deadline, 1ms);
+    const bool connected = alive() && jack_port_connected_to(ours, peer.c_str());
+    if (connected && runningCycles())
+        waitForCycles(2, deadline);
+    return connected;
 }
 
 void JackClient::waitForCycles(std::uint64_t count, Clock::time_point deadline) const
@@ -352,12 +400,12 @@ void JackClient::waitForCycles(std::uint64_t count, Clock::time_point deadline) 
     waitUntil([&] { return cycles_.load() >= target || !runningCycles(); }, deadline, 1ms);
 }
 
-bool JackClient::unwatch(JackPeerLink& link) noexcept
+jack_port_t* JackClient::unwatch(JackPeerLink& link) noexcept
 {
     // A lost link has nothing left to disconnect; a dead server takes no requests.
     const bool connected = alive() && !link.lost();
-    link.unwatch(connected);
-    return connected;
+    jack_port_t* peer = link.unwatch(connected);
+    return connected ? peer : nullptr;
 }
 
 // The callbacks announce their use of the queue before they look at the
@@ -566,9 +614,9 @@ void JackClient::relink(JackPeerLink& link, const std::string& wanted, bool outg
     if (keep)
         return;
     // Closed meanwhile (a reopen's own connection runs after this): undone.
-    link.expectDisconnect();
+    link.expectDisconnect(port);
     if (jack_disconnect(handle, from.c_str(), to.c_str()) != 0)
-        link.disconnectFailed();
+        link.disconnectFailed(port);
 }
 
 void JackClient::onPortConnect(jack_port_id_t a, jack_port_id_t b, int connected, void* self) noexcept

@@ -95,9 +95,20 @@ public:
     // receive from).
     std::vector<std::string> peerPorts(unsigned long direction) const;
 
-    // Connects our output port to `peer`. Empty on success, else why not.
-    // A connection the server makes only after RequestWait is undone.
-    std::string connectOutput(const std::string& peer);
+    // How linking a peer ended: failed (`error`), made but not carrying yet
+    // (`pending`: the server has not run it within RequestWait, or the peer
+    // is not there), or made and carrying (both empty).
+    struct LinkOutcome {
+        std::string error;
+        std::string pending;
+    };
+
+    // Connects our output port to `peer`. A connection the server makes
+    // only after RequestWait is undone.
+    LinkOutcome connectOutput(const std::string& peer);
+    // Holds the output's link for `peer`, which is not there now: it is
+    // connected once a port of that name appears (until the link is closed).
+    LinkOutcome awaitOutput(const std::string& peer);
     // Lets what was sent go out while the server runs our cycles (for a
     // bounded time), then disconnects the output port.
     void disconnectOutput();
@@ -111,7 +122,9 @@ public:
     std::uint64_t dropped() const noexcept { return dropped_.load(); }
 
     // Connects `peer` to our input port and pushes what it sends into `queue`.
-    std::string connectInput(const std::string& peer, MidiInputQueue& queue);
+    LinkOutcome connectInput(const std::string& peer, MidiInputQueue& queue);
+    // As awaitOutput, for the input: what `peer` sends once it is back.
+    LinkOutcome awaitInput(const std::string& peer, MidiInputQueue& queue);
     // Disconnects; no push into the queue happens after this returns.
     void disconnectInput();
     bool inputConnected() const noexcept;
@@ -139,8 +152,14 @@ private:
     // Asks the control thread to connect `from` to `to` for `link`, waiting
     // until `deadline`; empty on success, else why not (`failure` when the
     // server refused).
-    std::string requestConnect(JackPeerLink& link, const std::string& from, const std::string& to,
-                               std::string failure, Clock::time_point deadline);
+    std::string requestConnect(JackPeerLink& link, jack_port_t* peer, const std::string& from,
+                               const std::string& to, std::string failure, Clock::time_point deadline);
+    // Keeps `peer` as the one `wanted` for a link from now on, and links it
+    // at once if it is there (a port that appeared just before).
+    void want(std::string& wanted, const std::string& peer, bool outgoing);
+    // Empty once the server runs our new connection of `ours` to `peer`,
+    // else what is still pending.
+    std::string liveOrPending(const jack_port_t* ours, const std::string& peer, Clock::time_point deadline) const;
     // Stops watching `link` and forgets its peer (`wanted`); asks the control
     // thread to disconnect the peer if the link still has a connection to
     // remove, and waits for that only briefly.
@@ -149,11 +168,13 @@ private:
     // link was lost and the port is back.
     void relink(JackPeerLink& link, const std::string& wanted, bool outgoing);
     jack_port_t* findPeer(const std::string& name, unsigned long direction) const;
-    // Waits until the server runs the connection of `ours` to `peer`.
-    void waitUntilLive(const jack_port_t* ours, const std::string& peer, Clock::time_point deadline) const;
+    // Waits until the server runs the connection of `ours` to `peer`; false
+    // if it did not by `deadline`.
+    bool waitUntilLive(const jack_port_t* ours, const std::string& peer, Clock::time_point deadline) const;
     void waitForCycles(std::uint64_t count, Clock::time_point deadline) const;
-    // Stops watching `link`; true when its connection is still there to remove.
-    bool unwatch(JackPeerLink& link) noexcept;
+    // Lets `link` go; its peer port when its connection is still there to
+    // remove, else null.
+    jack_port_t* unwatch(JackPeerLink& link) noexcept;
     // Full names as JACK connects them: ours to the peer for the output,
     // the peer to ours for the input.
     std::string linkSource(bool outgoing, const std::string& peer) const { return outgoing ? outName_ : peer; }

@@ -13,6 +13,8 @@ class JackClient;
 // the queue afterwards.
 class JackInputDevice : public MidiInputDevice {
 public:
+    using Interface = MidiInputDevice;
+
     // `client` has just connected its input port.
     explicit JackInputDevice(std::shared_ptr<JackClient> client);
     ~JackInputDevice() override;

@@ -13,7 +13,9 @@ class JackClient;
 // lets what was sent go out, then disconnects.
 class JackOutputDevice : public MidiOutputDevice {
 public:
-    // `client` has just connected its output port.
+    using Interface = MidiOutputDevice;
+
+    // `client` has just connected (or holds the link for) its output port.
     explicit JackOutputDevice(std::shared_ptr<JackClient> client);
     ~JackOutputDevice() override;
     JackOutputDevice(const JackOutputDevice&) = delete;

@@ -6,35 +6,65 @@ void JackPeerLink::watch(jack_port_t* peer) noexcept
 {
     lost_.store(false);
     peer_.store(peer);
+    held_.store(true);
 }
 
-void JackPeerLink::unwatch(bool disconnecting) noexcept
+void JackPeerLink::await() noexcept
 {
-    if (disconnecting)
-        expectDisconnect();
     peer_.store(nullptr);
+    lost_.store(true);
+    held_.store(true);
 }
 
-void JackPeerLink::expectDisconnect() noexcept
+jack_port_t* JackPeerLink::unwatch(bool disconnecting) noexcept
 {
-    ownDisconnects_.fetch_add(1);
+    jack_port_t* const peer = peer_.exchange(nullptr);
+    if (disconnecting && peer)
+        expectDisconnect(peer);
+    held_.store(false);
+    return peer;
 }
 
-void JackPeerLink::disconnectFailed() noexcept
+void JackPeerLink::expectDisconnect(jack_port_t* other) noexcept
 {
-    ownDisconnects_.fetch_sub(1);
+    for (auto& slot : expected_) {
+        jack_port_t* free = nullptr;
+        if (slot.compare_exchange_strong(free, other))
+            return;
+    }
+    uncounted_.fetch_add(1);
+}
+
+void JackPeerLink::disconnectFailed(jack_port_t* other) noexcept
+{
+    if (!takeExpected(other))
+        uncounted_.fetch_sub(1);
+}
+
+bool JackPeerLink::takeExpected(jack_port_t* other) noexcept
+{
+    if (!other)
+        return false;
+    for (auto& slot : expected_) {
+        jack_port_t* mine = other;
+        if (slot.compare_exchange_strong(mine, nullptr))
+            return true;
+    }
+    return false;
 }
 
 bool JackPeerLink::noticeDisconnect(jack_port_t* a, jack_port_t* b) noexcept
 {
     if (a != own_ && b != own_)
         return false;
-    int pending = ownDisconnects_.load();
+    jack_port_t* const other = a == own_ ? b : a;
+    if (takeExpected(other))
+        return false; // the notice of a disconnection we made
+    int pending = uncounted_.load();
     while (pending > 0) {
-        if (ownDisconnects_.compare_exchange_weak(pending, pending - 1))
-            return false; // the notice of a disconnection we made
+        if (uncounted_.compare_exchange_weak(pending, pending - 1))
+            return false;
     }
-    const jack_port_t* other = a == own_ ? b : a;
     return other != nullptr && other == peer_.load() && markLost();
 }
 

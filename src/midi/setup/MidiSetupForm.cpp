@@ -94,24 +94,33 @@ void MidiSetupForm::showEvent(QShowEvent* event)
 
 void MidiSetupForm::relist()
 {
-    // The positions stay what the ports number: the ports list afresh too.
-    // Each port's DeviceIndex follows its open device to its new position.
+    // The positions stay what the ports number: the ports list afresh too,
+    // keeping the chosen devices listed (marked not present) while they are
+    // away. Each port's DeviceIndex follows its open device to its new position.
     auto refill = [](QComboBox* list, const std::vector<std::string>& names, const QString& fallback) {
-        const QString chosen = list->currentText();
+        const QString chosen = deviceName(list->currentText());
         list->clear();
         for (const std::string& name : names)
             list->addItem(QString::fromStdString(name));
         if (list->count() == 0)
             list->addItem(fallback);
-        list->setCurrentIndex(std::max(0, list->findText(chosen, Qt::MatchExactly)));
+        int found = 0;
+        for (int i = 0; i < list->count(); ++i) {
+            if (deviceName(list->itemText(i)) == chosen)
+                found = i;
+        }
+        list->setCurrentIndex(found);
     };
     auto position = [](const std::vector<std::string>& names, const std::string& name) {
-        const auto found = std::find(names.begin(), names.end(), name);
+        const auto found = std::ranges::find_if(names, [&](const std::string& listed) {
+            return deviceName(QString::fromStdString(listed)).toStdString() == name;
+        });
         return found == names.end() ? -1 : static_cast<int>(found - names.begin());
     };
 
     MidiOutputPort& out = midi_.output();
     const int outIndex = out.DeviceIndex();
+    out.keepListed(comboMidiOut_->currentIndex() - 1);
     const std::vector<std::string> outputs = midi_.ListMidiOutDevices();
     refill(comboMidiOut_, outputs, {});
     const int openOut = position(outputs, out.OpenDeviceName());
@@ -119,12 +128,20 @@ void MidiSetupForm::relist()
 
     MidiInputPort& in = midi_.input();
     const int inIndex = in.DeviceIndex();
+    if (hasInputs_)
+        in.keepListed(comboMidiIn_->currentIndex());
     const std::vector<std::string> inputs = midi_.ListMidiInDevices();
     hasInputs_ = !inputs.empty();
     refill(comboMidiIn_, inputs, NoInputText);
     const int openIn = position(inputs, in.OpenDeviceName());
     in.setDeviceIndex(openIn >= 0 ? openIn : inIndex);
     showNotice();
+}
+
+QString MidiSetupForm::deviceName(const QString& listed)
+{
+    const QString mark = QString::fromLatin1(MidiDeviceEntry::AbsentMark);
+    return listed.endsWith(mark) ? listed.chopped(mark.size()) : listed;
 }
 
 void MidiSetupForm::showNotice()
@@ -148,19 +165,23 @@ void MidiSetupForm::openInput(int position)
     if (!hasInputs_)
         return; // nothing to open; the list says so
     midi_.OpenMidiIn(position);
-    const std::string& error = midi_.input().LastError();
-    if (!error.empty())
-        presentFailure_(QString("The MIDI input \"%1\" could not be opened.\n%2")
-                            .arg(comboMidiIn_->itemText(position), QString::fromStdString(error)));
+    tell(midi_.input().LastError(), midi_.input().LastPending(), "input", comboMidiIn_->itemText(position));
 }
 
 void MidiSetupForm::openOutput(int position)
 {
     midi_.OpenMidiOut(position);
-    const std::string& error = midi_.output().LastError();
+    tell(midi_.output().LastError(), midi_.output().LastPending(), "output", comboMidiOut_->itemText(position));
+}
+
+// An open that failed says why; one that is not working yet says what it waits for.
+void MidiSetupForm::tell(const std::string& error, const std::string& pending, const char* kind, const QString& device)
+{
     if (!error.empty())
-        presentFailure_(QString("The MIDI output \"%1\" could not be opened.\n%2")
-                            .arg(comboMidiOut_->itemText(position), QString::fromStdString(error)));
+        presentFailure_(QString("The MIDI %1 \"%2\" could not be opened.\n%3")
+                            .arg(QLatin1String(kind), deviceName(device), QString::fromStdString(error)));
+    else if (!pending.empty())
+        presentFailure_(QString::fromStdString(pending));
 }
 
 void MidiSetupForm::onOk()

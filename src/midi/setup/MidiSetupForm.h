@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <functional>
+#include <string>
 
 class QComboBox;
 class QLabel;
@@ -54,6 +55,9 @@ private:
     void centreOnScreen();
     void openInput(int position);
     void openOutput(int position);
+    void tell(const std::string& error, const std::string& pending, const char* kind, const QString& device);
+    // A listed name without the mark of a device that is not present.
+    static QString deviceName(const QString& listed);
     void onOk();
 
     MidiMessageLayer& midi_;

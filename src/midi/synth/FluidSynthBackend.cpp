@@ -29,6 +29,8 @@ public:
     }
     // A failed engine plays nothing: the output counts as closed.
     bool isOpen() const override { return !engine_->hasFailed(); }
+    // A failure found after the open (the soundfont would not load): its reason.
+    std::string failure() const override { return engine_->hasFailed() ? engine_->failure() : std::string(); }
     std::uint64_t dropped() const override { return dropped_.load(std::memory_order_relaxed); }
 
 private:

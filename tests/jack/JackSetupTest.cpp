@@ -1,0 +1,138 @@
+// The setup dialog with JACK devices that go away and come back: a chosen
+// device that is away keeps its choice, marked not present, and is played
+// again (and listened to again) once a port of its name is back.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+#include "midi/MidiDeviceCatalogue.h"
+#include "midi/MidiInputPort.h"
+#include "midi/MidiMessageLayer.h"
+#include "midi/MidiOutputPort.h"
+#include "midi/jack/JackBackend.h"
+#include "midi/setup/MidiSetupController.h"
+#include "support/EventLoop.h"
+#include "support/JackReceiver.h"
+#include "support/JackServer.h"
+
+using namespace kelmar;
+using Events = std::vector<test::JackReceiver::Event>;
+
+namespace {
+
+class JackSetupTest : public ::testing::Test {
+protected:
+    JackSetupTest()
+    {
+        catalogue.addBackend(std::make_unique<JackBackend>("Kelmar"));
+        setup.setFailurePresenter([this](const QString& text) { told << text; });
+    }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(server.running()) << server.failure();
+        startReceiver();
+    }
+
+    void startReceiver()
+    {
+        receiver = std::make_unique<test::JackReceiver>("accept");
+        ASSERT_TRUE(receiver->ok());
+        ASSERT_TRUE(server.waitForPort(receiver->inputPort()));
+    }
+    void stopReceiver()
+    {
+        receiver.reset();
+        ASSERT_TRUE(server.waitForPortGone("accept:in"));
+    }
+
+    QComboBox* list(const char* name) { return setup.form()->findChild<QComboBox*>(name); }
+    // Shows the dialog modally and runs `act` while it is up.
+    void showAnd(const std::function<void()>& act)
+    {
+        QTimer::singleShot(0, act);
+        setup.showModal();
+    }
+    void pick(const char* name, const std::string& entry)
+    {
+        const int at = list(name)->findText(QString::fromStdString(entry));
+        ASSERT_GE(at, 0) << entry;
+        list(name)->setCurrentIndex(at);
+    }
+    void press(const char* button) { setup.form()->findChild<QPushButton*>(button)->click(); }
+    // A note sent now reaches the receiver.
+    ::testing::AssertionResult plays(std::uint8_t note)
+    {
+        receiver->clear();
+        layer.SendMidi(0x90, note, 100);
+        if (!receiver->waitFor(1))
+            return ::testing::AssertionFailure() << "note " << int(note) << " did not arrive";
+        if (receiver->received() != Events{{0x90, note, 100}})
+            return ::testing::AssertionFailure() << "other bytes arrived";
+        return ::testing::AssertionSuccess();
+    }
+
+    test::JackServer server;
+    std::unique_ptr<test::JackReceiver> receiver;
+    MidiDeviceCatalogue catalogue;
+    MidiOutputPort out{catalogue};
+    MidiInputPort in{catalogue};
+    MidiMessageLayer layer{out, in};
+    MidiSetupController setup{layer, nullptr};
+    QStringList told;
+};
+
+TEST_F(JackSetupTest, ADeviceAwayWhenTheDialogIsShownStaysChosenAndIsUsedAgainWhenBack)
+{
+    showAnd([&] {
+        pick("ComboMidiOut", "accept:in");
+        pick("ComboMidiIn", "accept:out");
+        press("CmdOk");
+    });
+    ASSERT_TRUE(plays(60));
+
+    stopReceiver();
+    showAnd([&] {
+        EXPECT_EQ(list("ComboMidiOut")->currentText(), "accept:in (not present)");
+        EXPECT_EQ(list("ComboMidiIn")->currentText(), "accept:out (not present)");
+        press("CmdOk");
+    });
+    EXPECT_EQ(out.OpenDeviceName(), "accept:in");
+    EXPECT_EQ(in.OpenDeviceName(), "accept:out");
+
+    startReceiver();
+    ASSERT_TRUE(test::waitUntil([&] { return out.IsOpen() == 1 && in.IsOpen() == 1; }));
+    EXPECT_TRUE(plays(62));
+    ASSERT_TRUE(receiver->send({{0x91, 64, 90}})); // comes in again, and is echoed
+    EXPECT_TRUE(test::waitUntil([&] { return receiver->received().size() == 2; }));
+    EXPECT_EQ(receiver->received().back(), (test::JackReceiver::Event{0x91, 64, 90}));
+    // Shown again, the device is listed as it is now: present.
+    showAnd([&] {
+        EXPECT_EQ(list("ComboMidiOut")->currentText(), "accept:in");
+        press("CmdCancel");
+    });
+}
+
+TEST_F(JackSetupTest, ADeviceThatGoesWhileChosenInTheShownDialogIsOpenedForWhenItIsBack)
+{
+    showAnd([&] {
+        pick("ComboMidiOut", "accept:in");
+        stopReceiver();
+        EXPECT_TRUE(test::waitUntil([&] { return list("ComboMidiOut")->currentText() == "accept:in (not present)"; }));
+        press("CmdOk");
+    });
+    EXPECT_EQ(out.OpenDeviceName(), "accept:in");
+    ASSERT_FALSE(told.isEmpty());
+    EXPECT_TRUE(told.back().contains("not there at the moment")) << told.back().toStdString();
+
+    startReceiver();
+    ASSERT_TRUE(test::waitUntil([&] { return out.IsOpen() == 1; }));
+    EXPECT_TRUE(plays(64));
+}
+
+} // namespace
