@@ -16,6 +16,7 @@
 #include "app/GeneralMidiPatches.h"
 #include "app/MainMenu.h"
 #include "ui/Twips.h"
+#include "ui/WheelGuard.h"
 #include "ui/WindowFonts.h"
 #include "help/AboutBox.h"
 #include "midi/MidiMessageLayer.h"
@@ -80,6 +81,7 @@ MainWindow::MainWindow(MidiMessageLayer& midi, QWidget* parent)
                                  [this] { preferences_.show(); },
                                  [this] { setup_.showModal(); },
                                  [this](int entry) { showHelp(entry); }});
+    WheelGuard::guard(this);
 }
 
 MainWindow::~MainWindow()

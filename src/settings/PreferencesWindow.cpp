@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 
+#include "ui/FramePlacement.h"
 #include "ui/Twips.h"
 #include "ui/WindowFonts.h"
 
@@ -16,7 +17,8 @@ PreferencesWindow::PreferencesWindow(QWidget* owner)
     setAttribute(Qt::WA_DeleteOnClose);
     // The caption's room was laid out for the windows' narrow face.
     setFont(WindowFonts::sans());
-    setGeometry(Twips::toPixels(TwipRect{3645, 3180, 4575, 3540}));
+    // The place and size of the whole window, title bar and borders included.
+    FramePlacement::place(this, Twips::toPixels(TwipRect{3645, 3180, 4575, 3540}));
     prefsCheck_->setObjectName("PrefsCheck");
     prefsCheck_->setGeometry(Twips::toPixels(TwipRect{180, 195, 2475, 300}));
     prefsCheck_->setChecked(true);

@@ -4,6 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTest>
+#include <QWheelEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -77,6 +82,57 @@ TEST_F(GeneralControlsTest, DraggingTheChannelThumbChangesChannelForEveryValue)
     EXPECT_EQ(sent(), (Bytes{{0xB1, 10, 0}}));
     EXPECT_EQ(state().CurrentChannel, 3);
     EXPECT_EQ(text("MIDIChannelOutLabel"), " 4");
+}
+
+// The thumb dragged with the mouse from channel 1 to channel 4 right after
+// the start: channels 2 to 4 hold pan 0, so only channel 2's pan is sent.
+TEST_F(GeneralControlsTest, ThumbDraggedFromChannel1To4SendsOnlyChannel2sPan)
+{
+    QScrollBar* channel = bar("MidiChannelScroll");
+    QStyleOptionSlider option;
+    option.initFrom(channel);
+    option.orientation = Qt::Horizontal;
+    option.minimum = channel->minimum();
+    option.maximum = channel->maximum();
+    option.sliderPosition = option.sliderValue = channel->value();
+    option.pageStep = channel->pageStep();
+    option.singleStep = channel->singleStep();
+    const QRect thumb = channel->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, channel);
+    const QPoint from = thumb.center();
+    QTest::mousePress(channel, Qt::LeftButton, Qt::NoModifier, from);
+    for (int x = from.x(); channel->value() < 3; ++x) {
+        ASSERT_LT(x, channel->width()) << "the thumb never reached channel 4";
+        QMouseEvent drag(QEvent::MouseMove, QPointF(x, from.y()), channel->mapToGlobal(QPointF(x, from.y())),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(channel, &drag);
+    }
+    QTest::mouseRelease(channel, Qt::LeftButton, Qt::NoModifier, QPoint(channel->width() / 2, from.y()));
+    EXPECT_EQ(sent(), (Bytes{{0xB1, 10, 0}}));
+    EXPECT_EQ(text("MIDIChannelOutLabel"), " 4");
+}
+
+// A wheel touched by accident over the lists and bars changes nothing.
+TEST_F(GeneralControlsTest, TheWheelChangesNoListOrBar)
+{
+    QList<QWidget*> controls; // the main window's own, not the setup dialog's
+    for (QComboBox* list : started.window.findChildren<QComboBox*>())
+        controls << list;
+    for (QScrollBar* bar : started.window.findChildren<QScrollBar*>())
+        controls << bar;
+    controls.removeIf([&](QWidget* w) { return w->window() != &started.window; });
+    ASSERT_GE(controls.size(), 4 + 2 + 8); // the bars, the patch lists, the axis lists
+    for (QWidget* control : controls) {
+        const QVariant before = control->property(qobject_cast<QComboBox*>(control) ? "currentIndex" : "value");
+        for (const int delta : {-120, 120, -120}) {
+            const QPointF at = QRectF(control->rect()).center();
+            QWheelEvent wheel(at, control->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, Qt::NoModifier,
+                              Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(control, &wheel);
+        }
+        EXPECT_EQ(control->property(qobject_cast<QComboBox*>(control) ? "currentIndex" : "value"), before)
+            << control->objectName().toStdString();
+    }
+    EXPECT_EQ(sent(), Bytes{});
 }
 
 TEST_F(GeneralControlsTest, VolumeAndOctaveSendNothing)

@@ -124,6 +124,8 @@ TEST(Preferences, OneWindowThatComesBackCheckedAfterClosing)
     EXPECT_EQ(first->objectName(), "kelmor_prefs");
     EXPECT_EQ(first->windowTitle(), "Kelmar Preferences");
     EXPECT_EQ(first->PrefsCheck()->text(), "Display MIDI Setup on Load");
+    // 3645, 3180, 4575 x 3540 twips: the whole window, its frame included
+    EXPECT_EQ(first->frameGeometry(), QRect(243, 212, 305, 236));
     EXPECT_TRUE(first->PrefsCheck()->isChecked());
 
     first->PrefsCheck()->setChecked(false);

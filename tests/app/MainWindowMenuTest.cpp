@@ -6,6 +6,9 @@
 #include <algorithm>
 
 #include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QTest>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QPushButton>
@@ -94,3 +97,37 @@ TEST_F(MainWindowMenuTest, ExitClosesTheDevicesAndEndsTheProgram)
     EXPECT_EQ(started.midi.in.IsOpen(), 0);
 }
 
+
+// The greyed items reached by their access keys, in their open menus, do
+// nothing: no sweep is sent and the program goes on.
+TEST_F(MainWindowMenuTest, DisabledItemsReachedByTheirAccessKeysDoNothing)
+{
+    bool ended = false;
+    started.midi.layer.setProgramEnd([&] { ended = true; });
+    started.window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&started.window));
+    const struct {
+        Qt::Key menu;
+        Qt::Key item;
+    } keys[] = {{Qt::Key_F, Qt::Key_S}, {Qt::Key_M, Qt::Key_A}, {Qt::Key_M, Qt::Key_N}};
+    for (const auto& k : keys) {
+        QTest::keyClick(started.window.windowHandle(), k.menu, Qt::AltModifier); // as the window system brings it
+        test::waitUntil([] { return QApplication::activePopupWidget() != nullptr; }, 1000);
+        auto* open = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(open, nullptr) << "no menu opened";
+        QTest::keyClick(open, k.item);
+        test::settle(20);
+        if (QWidget* still = QApplication::activePopupWidget())
+            QTest::keyClick(still, Qt::Key_Escape);
+    }
+    test::settle(20);
+    EXPECT_EQ(started.midi.sent(), (std::vector<std::vector<std::uint8_t>>{}));
+    EXPECT_FALSE(ended);
+
+    // The same keys reach an item that is enabled: E&xit.
+    QTest::keyClick(started.window.windowHandle(), Qt::Key_F, Qt::AltModifier);
+    test::waitUntil([] { return QApplication::activePopupWidget() != nullptr; }, 1000);
+    ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_X);
+    EXPECT_TRUE(test::waitUntil([&] { return ended; }, 1000));
+}

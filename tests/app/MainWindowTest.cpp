@@ -330,6 +330,23 @@ TEST_F(MainWindowTest, PanOnBothAxesIsTheSameParameterAndNotYetAvailable)
     EXPECT_TRUE(midi.sent().empty());
 }
 
+TEST_F(MainWindowTest, Codes0And52PlayNothingAndCode33IsNotYetAvailable)
+{
+    const struct {
+        int height;
+        int width;
+        const char* info; // after a pointer movement
+    } cases[] = {{0, 0, "same parameter"}, {3, 3, "Not yet available"}, {5, 2, "active"}};
+    for (const auto& c : cases) {
+        pick(0, c.height, c.width);
+        EXPECT_EQ(area(0).PerfModeLabel->text(), QString::number(10 * c.height + c.width));
+        midi.clear();
+        move(picture(0), centre(picture(0)));
+        EXPECT_EQ(midi.sent(), Bytes{}) << c.height << c.width;
+        EXPECT_EQ(info(0), c.info);
+    }
+}
+
 TEST_F(MainWindowTest, FixedValueBoxesTakeOnlyWholeNumbers0To127)
 {
     for (QLineEdit* box : {area(0).PitchText, area(0).VelText}) {

@@ -10,6 +10,7 @@
 
 #include "ui/ControlArray.h"
 #include "performance/widgets/PerformanceAreas.h"
+#include "support/EventLoop.h"
 #include "support/LoadedMainWindow.h"
 
 using namespace kelmar;
@@ -99,4 +100,17 @@ TEST_F(StartUpTest, ClosingTheWindowClosesTheDevicesAndEndsTheProgram)
     EXPECT_TRUE(ended);
     EXPECT_EQ(started.midi.out.IsOpen(), 0);
     EXPECT_EQ(started.midi.in.IsOpen(), 0);
+}
+
+// Cancel at the first showing keeps what the dialog's load opened: the
+// first output plays, and the first input is echoed to it.
+TEST(StartUpCancelledTest, CancelAtTheFirstShowingKeepsTheDefaultDevices)
+{
+    test::LoadedMainWindow started("CmdCancel");
+    EXPECT_EQ(started.window.setup().form(), nullptr);
+    EXPECT_EQ(started.midi.out.OpenDeviceName(), "Recorder A");
+    EXPECT_EQ(started.midi.device->openInputName, "Keyboard A");
+    started.midi.device->receive({0x91, 60, 100});
+    EXPECT_TRUE(test::waitUntil([&] { return !started.midi.sent().empty(); }));
+    EXPECT_EQ(started.midi.sent(), (Bytes{{0x91, 60, 100}}));
 }

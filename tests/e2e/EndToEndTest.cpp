@@ -149,21 +149,33 @@ TEST_F(EndToEndTest, PlaysThroughJackWithThePointerAndLeavesThroughTheMenu)
     display.click(picture->center(), 3);
     EXPECT_EQ(received(2048), sweep());
 
-    // Patch 2 on channel 1 by the wheel over the patch list, then the channel
-    // bar to channel 2 and back: each change sends its programme and pan.
+    // The wheel over the patch list changes nothing; patch 2 on channel 1
+    // by the keyboard there, then the channel bar to channel 2 and back:
+    // each change sends its programme and pan.
     listener.clear();
-    display.moveTo(client + PatchList);
+    display.click(client + PatchList); // opens the list
+    display.key("Escape");             // closes it; the list keeps the focus
     display.click(client + PatchList, 5);
+    display.key("Down");
     display.click(client + ChannelRightArrow);
     display.click(client + ChannelLeftArrow);
     EXPECT_EQ(received(5), (Events{{0xC0, 1}, {0xC1, 0}, {0xB1, 10, 0}, {0xC0, 1}, {0xB0, 10, 64}}));
 
-    // File > Exit through the keyboard ends the program and takes its ports away.
+    // The picture's bottom-right pixel, 2055, 1515 twips from its corner,
+    // scales to 126, 125: note 3 at velocity 126, which sounds on. File >
+    // Exit through the keyboard sends no note-off, ends the program and
+    // takes its ports away.
+    listener.clear();
+    display.moveTo(picture->topLeft() + QPoint(picture->width() - 1, picture->height() - 1));
+    EXPECT_EQ(received(1), (Events{{0x90, 0x03, 0x7E}}));
+    listener.clear();
     display.focus(window);
     display.key("alt+f");
     display.key("x");
     EXPECT_TRUE(waitUntil([&] { return !program->running(); }, 10000)) << "the program did not end";
     EXPECT_EQ(program->exitCode(), 0);
+    settle(100);
+    EXPECT_EQ(listener.received(), Events{}) << "something was sent on the way out";
     EXPECT_TRUE(jack.waitForPortGone("Kelmar:midi_out"));
     EXPECT_TRUE(jack.waitForPortGone("Kelmar:midi_in"));
     EXPECT_FALSE(filesUnder(home.path())) << "the program wrote files under its home directory";

@@ -8,6 +8,7 @@
 #include <QSignalSpy>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <chrono>
 #include <cstdlib>
@@ -27,6 +28,7 @@
 #include "midi/PortError.h"
 #include "midi/jack/JackBackend.h"
 #include "midi/jack/JackClient.h"
+#include "midi/jack/JackPeerLink.h"
 #include "support/EventLoop.h"
 #include "support/GeneralControlsStandIn.h"
 #include "support/JackMidiDump.h"
@@ -254,12 +256,28 @@ TEST_F(JackBackendTest, AnIndependentClientReceivesTheExactBytes)
     auto& dump = server.startPeer({"jack_midi_dump", "dump"}, {.captureOutput = true});
     ASSERT_TRUE(openOutputTo("dump:input"));
 
+    // jack_midi_dump registers its port before it locks its (large) memory
+    // and runs; what reaches the port before it runs is lost. A probe on an
+    // undefined controller is sent until the dump prints one.
+    const Events probe = {{0xBF, 102, 0}};
+    auto dumpedAfterProbes = [&] {
+        Events events = test::parseJackMidiDump(dump.output());
+        std::erase(events, probe.front());
+        return events;
+    };
+    bool heard = false;
+    for (int i = 0; i < 500 && !heard; ++i) {
+        layer.SendMidi(0xBF, 102, 0);
+        heard = test::waitUntil([&] { return !test::parseJackMidiDump(dump.output()).empty(); }, 20);
+    }
+    ASSERT_TRUE(heard) << "jack_midi_dump never ran";
+
     layer.SendMidi(0x90, 60, 100);
     layer.SendMidi(0xB0, 10, 64);
     layer.SendMidi(0xC0, 5, 0);
 
     Events dumped;
-    test::waitUntil([&] { return (dumped = test::parseJackMidiDump(dump.output())).size() >= 3; });
+    test::waitUntil([&] { return (dumped = dumpedAfterProbes()).size() >= 3; });
     EXPECT_EQ(dumped, (Events{{0x90, 60, 100}, {0xB0, 10, 64}, {0xC0, 5}}));
 }
 
@@ -621,6 +639,27 @@ TEST_F(JackBackendTest, PlaysIntoAGeneralMidiSynthesizer)
 }
 
 // --- no server -------------------------------------------------------------
+
+// Ok reopening the same peer while a patchbay removes another connection of
+// our port: that notice must not use up the one of our own disconnection,
+// which would then be taken for the loss of the new link.
+TEST(JackPeerLinkTest, OnlyTheDisconnectionWeMadeIsNotTakenForALoss)
+{
+    std::array<int, 3> ports{};
+    auto port = [&](int i) { return reinterpret_cast<jack_port_t*>(&ports.at(static_cast<std::size_t>(i))); };
+    jack_port_t* own = port(0);
+    jack_port_t* peer = port(1);
+    jack_port_t* elsewhere = port(2);
+    JackPeerLink link(own);
+    link.watch(peer);
+    EXPECT_EQ(link.unwatch(true), peer);
+    link.watch(peer);
+    EXPECT_FALSE(link.noticeDisconnect(elsewhere, own)); // the patchbay's
+    EXPECT_FALSE(link.noticeDisconnect(own, peer));      // ours, arriving later
+    EXPECT_FALSE(link.lost());
+    EXPECT_TRUE(link.noticeDisconnect(own, peer)); // a real loss is still noticed
+    EXPECT_TRUE(link.lost());
+}
 
 TEST(JackWithoutServer, ListsNothingAndOpeningFailsWithAReason)
 {

@@ -31,6 +31,7 @@ protected:
     {
         catalogue.addBackend(std::make_unique<JackBackend>("Kelmar"));
         setup.setFailurePresenter([this](const QString& text) { told << text; });
+        layer.setErrorPresenter([this](const std::string& text) { reported << QString::fromStdString(text); });
     }
 
     void SetUp() override
@@ -84,7 +85,8 @@ protected:
     MidiInputPort in{catalogue};
     MidiMessageLayer layer{out, in};
     MidiSetupController setup{layer, nullptr};
-    QStringList told;
+    QStringList told;     // by the dialog
+    QStringList reported; // by the message layer: input errors, output problems
 };
 
 TEST_F(JackSetupTest, ADeviceAwayWhenTheDialogIsShownStaysChosenAndIsUsedAgainWhenBack)
@@ -97,6 +99,10 @@ TEST_F(JackSetupTest, ADeviceAwayWhenTheDialogIsShownStaysChosenAndIsUsedAgainWh
     ASSERT_TRUE(plays(60));
 
     stopReceiver();
+    // The input's loss is told once; the output's at its first note.
+    EXPECT_TRUE(test::waitUntil([&] { return !reported.isEmpty(); }));
+    test::settle(200);
+    EXPECT_EQ(reported.size(), 1) << reported.join(" | ").toStdString();
     showAnd([&] {
         EXPECT_EQ(list("ComboMidiOut")->currentText(), "accept:in (not present)");
         EXPECT_EQ(list("ComboMidiIn")->currentText(), "accept:out (not present)");
@@ -104,6 +110,8 @@ TEST_F(JackSetupTest, ADeviceAwayWhenTheDialogIsShownStaysChosenAndIsUsedAgainWh
     });
     EXPECT_EQ(out.OpenDeviceName(), "accept:in");
     EXPECT_EQ(in.OpenDeviceName(), "accept:out");
+    // Ok tells that the output waits for its port; of the input the user knows.
+    EXPECT_EQ(told.size(), 1) << told.join(" | ").toStdString();
 
     startReceiver();
     ASSERT_TRUE(test::waitUntil([&] { return out.IsOpen() == 1 && in.IsOpen() == 1; }));

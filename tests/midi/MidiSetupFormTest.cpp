@@ -85,7 +85,8 @@ TEST_F(MidiSetupTest, IsCentredAndTabsInOrder)
 {
     MidiSetupForm& form = setup.load();
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    EXPECT_EQ(form.pos(), QPoint((screen.width() - form.width()) / 2, (screen.height() - form.height()) / 2));
+    const QSize outer = form.frameGeometry().size(); // the frame is part of what is centred
+    EXPECT_EQ(form.pos(), QPoint((screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2));
     EXPECT_EQ(form.size(), QSize(421, 80));
     QStringList tabOrder;
     QWidget* w = list("ComboMidiIn");

@@ -12,19 +12,19 @@ namespace kelmar::test {
 
 // The main window over a recording device, started as the program starts
 // it: the load step runs and the MIDI setup dialog it shows is confirmed
-// with Ok as soon as it is up. What had been sent when the dialog appeared
-// is kept.
+// with Ok (or left with `button`) as soon as it is up. What had been sent
+// when the dialog appeared is kept.
 class LoadedMainWindow {
 public:
-    LoadedMainWindow()
+    explicit LoadedMainWindow(const char* button = "CmdOk")
     {
-        QTimer::singleShot(0, [this] {
+        QTimer::singleShot(0, [this, button] {
             MidiSetupForm* dialog = window.setup().form();
             dialogShownBeforeWindow = dialog && dialog->isVisible() && !window.isVisible();
             sentBeforeDialog = midi.sent();
             openedBeforeDialog = midi.device->opened;
             if (dialog)
-                dialog->findChild<QPushButton*>("CmdOk")->click();
+                dialog->findChild<QPushButton*>(button)->click();
         });
         midi.clear();
         midi.device->opened.clear();

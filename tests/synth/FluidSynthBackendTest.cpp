@@ -306,6 +306,36 @@ TEST_F(FluidSynthBackendTest, OpenFailsWithTheReasonWhenTheSynthesizerCannotPlay
     std::filesystem::remove_all(dir);
 }
 
+// The open returned before the soundfont turned out broken: the first note
+// tells the user the real reason, not that the output went away.
+TEST_F(FluidSynthBackendTest, AFailureFoundAfterTheOpenIsReportedWithItsReason)
+{
+    const auto broken = std::filesystem::temp_directory_path() / ("kelmar-broken-" + std::to_string(::getpid()) + ".sf2");
+    std::ofstream(broken, std::ios::binary) << std::string("RIFF\x04\0\0\0sfbk", 12) + std::string(64, 'x');
+    MidiDeviceCatalogue catalogue;
+    auto backend = std::make_unique<FluidSynthBackend>(FluidSynthBackend::Audio::None, broken.string());
+    FluidSynthBackend* synthesizer = backend.get();
+    catalogue.addBackend(std::move(backend));
+    MidiOutputPort out(catalogue);
+    std::vector<std::string> reports;
+    out.setProblemReporter([&](const std::string& text) { reports.push_back(text); });
+    out.setDeviceIndex(0);
+    out.Command(MidiOutputPort::Open);
+    std::vector<float> left(64), right(64);
+    synthesizer->render(left, right); // the whole start-up, failure included
+    out.setStatus(0x90);
+    out.setData1(MiddleC);
+    out.setData2(100);
+    out.Command(MidiOutputPort::Transmit);
+    out.Command(MidiOutputPort::Transmit);
+    std::filesystem::remove(broken);
+    if (out.LastError().empty()) { // the open was quicker than the failure
+        ASSERT_EQ(reports.size(), 1u);
+        EXPECT_NE(reports[0].find("cannot play"), std::string::npos) << reports[0];
+        EXPECT_NE(reports[0].find("could not be loaded"), std::string::npos) << reports[0];
+    }
+}
+
 TEST_F(FluidSynthBackendTest, AudioDeviceModeOpensWhateverTheSystemHas)
 {
     // Here there may be no sound card and no sound server: opening must

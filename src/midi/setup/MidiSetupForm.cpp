@@ -11,6 +11,7 @@
 
 #include "midi/MidiDeviceCatalogue.h"
 #include "midi/MidiMessageLayer.h"
+#include "ui/FramePlacement.h"
 #include "ui/Place.h"
 #include "ui/Twips.h"
 #include "ui/WindowFonts.h"
@@ -156,8 +157,7 @@ void MidiSetupForm::centreOnScreen()
     const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QRect area = screen->geometry();
-    move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+    FramePlacement::centre(this, screen->geometry()); // the whole dialog, its frame included
 }
 
 void MidiSetupForm::openInput(int position)
