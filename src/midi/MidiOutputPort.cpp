@@ -103,6 +103,7 @@ void MidiOutputPort::close()
 {
     device_.reset();
     openName_.clear();
+    lastSent_.forget();
 }
 
 void MidiOutputPort::transmit()
@@ -111,6 +112,7 @@ void MidiOutputPort::transmit()
         return;
     if (const auto message = encodeShortMessage(status_, data1_, data2_)) {
         device_->send(*message);
+        lastSent_.record(*message);
         if (!dropsReported_ && device_->dropped() > 0)
             reportDrops();
         noticeLoss();
