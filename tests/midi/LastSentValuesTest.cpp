@@ -1,8 +1,6 @@
 // What the output port remembers of the values it sent on each channel.
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "midi/LastSentValues.h"
 #include "midi/MidiMessage.h"
 
@@ -41,12 +39,8 @@ TEST(LastSentValues, KeepsTheLastValuePerChannelAndForgetsWhatTheReceiverResets)
     EXPECT_EQ(v.pitchBend(3), 16383);
     EXPECT_EQ(v.controller(2, 7), Unknown);
 
-    const struct {
-        int channel, number;
-    } outside[] = {{-1, 7}, {16, 7}, {3, -1}, {3, 128}};
-    for (const auto& o : outside)
-        EXPECT_EQ(v.controller(o.channel, o.number), Unknown) << o.channel << "/" << o.number;
-    EXPECT_EQ(v.programme(16), Unknown);
+    EXPECT_EQ(v.controller(16, 7), Unknown);
+    EXPECT_EQ(v.controller(3, 128), Unknown);
 
     send(v, 0xB3, 121, 0); // Reset All Controllers: that channel's controllers
     EXPECT_EQ(v.controller(3, 7), Unknown);
