@@ -1,7 +1,6 @@
 #include "performance/AxisBands.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace kelmar {
 
@@ -26,9 +25,11 @@ int AxisBands::bandAt(double position, double length, int count)
 {
     if (count <= 0 || !(length > 0.0))
         return 0;
-    const double p = position > 0.0 ? position : 0.0; // also a NaN position
-    const double band = std::floor(p * count / length);
-    return static_cast<int>(std::clamp(band, 0.0, static_cast<double>(count - 1)));
+    // kept within 0..length (also a NaN position), the quotient is not
+    // negative and truncating it is its floor
+    const double p = position > 0.0 ? std::min(position, length) : 0.0;
+    const auto band = static_cast<int>(p * count / length);
+    return std::min(band, count - 1);
 }
 
 } // namespace kelmar

@@ -1,6 +1,9 @@
 #include "performance/ExtendedPairs.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
+#include <system_error>
 
 #include "performance/Scale.h"
 
@@ -20,65 +23,93 @@ std::optional<int> velocityFromText(std::string_view text)
     return static_cast<int>(std::clamp<long long>(*number, 1, 127));
 }
 
-void appendItem(std::string& readout, AxisParameter parameter, const std::optional<int>& value)
+// The readout, put together without a heap allocation of its own until
+// it is handed over; its longest form has 46 characters.
+struct ReadoutText {
+    std::array<char, 64> text{};
+    std::size_t size = 0;
+
+    void add(std::string_view s)
+    {
+        const std::size_t n = std::min(s.size(), text.size() - size);
+        std::copy_n(s.data(), n, text.data() + size);
+        size += n;
+    }
+    void add(int number)
+    {
+        const auto [end, error] = std::to_chars(text.data() + size, text.data() + text.size(), number);
+        if (error == std::errc())
+            size = static_cast<std::size_t>(end - text.data());
+    }
+    std::string str() const { return {text.data(), size}; }
+};
+
+void addItem(ReadoutText& readout, AxisParameter parameter, const std::optional<int>& value)
 {
-    if (!readout.empty())
-        readout += ", ";
+    if (readout.size > 0)
+        readout.add(", ");
     if (!value) {
-        readout += ExtendedPairs::NoScaleNoteText;
+        readout.add(ExtendedPairs::NoScaleNoteText);
         return;
     }
     switch (parameter) {
-    case AxisParameter::Pitch:
-        readout.append("Pitch ").append(std::to_string(*value)).append(" ").append(Scale::noteName(*value));
+    case AxisParameter::Pitch: // with its note name, "Pitch 61 C#4"
+        readout.add("Pitch ");
+        readout.add(*value);
+        readout.add(" ");
+        readout.add(Scale::RootNames[static_cast<std::size_t>(*value % 12)]);
+        readout.add(*value / 12 - 1);
         return;
     case AxisParameter::Velocity:
-        readout += "Vel ";
+        readout.add("Vel ");
         break;
     case AxisParameter::Pan:
-        readout += "Pan ";
+        readout.add("Pan ");
         break;
-    case AxisParameter::Channel:
-        readout.append("Channel ").append(std::to_string(*value + 1));
+    case AxisParameter::Channel: // as users count channels, 1..16
+        readout.add("Channel ");
+        readout.add(*value + 1);
         return;
     case AxisParameter::Volume:
-        readout += "Volume ";
+        readout.add("Volume ");
         break;
     case AxisParameter::Programme:
-        readout += "Prog ";
+        readout.add("Prog ");
         break;
     }
-    readout += std::to_string(*value);
+    readout.add(*value);
 }
 
-// The value of the axis playing `parameter`: absent when neither axis
-// plays it; present without a value for a pitch axis without scale notes.
-struct AxisValue {
-    bool present = false;
-    std::optional<int> value;
-};
-
-AxisValue valueOf(const PairCell& cell, const CellInputs& in, AxisParameter parameter)
+// The value of the axis playing `parameter`: null when neither axis plays
+// it, an empty value for a pitch axis without scale notes.
+const std::optional<int>* axisOf(const PairCell& cell, const CellInputs& in, AxisParameter parameter)
 {
     if (cell.vertical == parameter)
-        return {true, in.vertical};
+        return &in.vertical;
     if (cell.horizontal == parameter)
-        return {true, in.horizontal};
-    return {};
+        return &in.horizontal;
+    return nullptr;
+}
+
+// Sets `to` to the value of the axis playing `parameter`, if one does.
+void takeValue(std::optional<int>& to, const PairCell& cell, const CellInputs& in, AxisParameter parameter)
+{
+    if (const std::optional<int>* axis = axisOf(cell, in, parameter))
+        to = *axis;
 }
 
 std::optional<CellNote> noteOf(const PairCell& cell, const CellInputs& in)
 {
-    const AxisValue pitch = valueOf(cell, in, AxisParameter::Pitch);
-    const AxisValue velocity = valueOf(cell, in, AxisParameter::Velocity);
-    if (!pitch.present && !velocity.present)
+    const std::optional<int>* pitch = axisOf(cell, in, AxisParameter::Pitch);
+    const std::optional<int>* velocity = axisOf(cell, in, AxisParameter::Velocity);
+    if (!pitch && !velocity)
         return std::nullopt; // a pure controller cell
     CellNote note;
-    if (pitch.present) {
-        if (!pitch.value)
+    if (pitch) {
+        if (!*pitch)
             return std::nullopt;
-        note.pitch = *pitch.value;
-        note.pitchData = *pitch.value;
+        note.pitch = **pitch;
+        note.pitchData = **pitch;
     } else {
         // handed to the port as text, which reads it as this very number
         MidiValue text{std::string(in.pitchText)};
@@ -88,7 +119,7 @@ std::optional<CellNote> noteOf(const PairCell& cell, const CellInputs& in)
         note.pitch = *byte;
         note.pitchData = std::move(text);
     }
-    const std::optional<int> v = velocity.present ? velocity.value : velocityFromText(in.velText);
+    const std::optional<int> v = velocity ? *velocity : velocityFromText(in.velText);
     if (!v)
         return std::nullopt;
     note.velocity = *v;
@@ -111,16 +142,17 @@ std::optional<CellOutcome> ExtendedPairs::play(const PairCell& cell, const CellI
     if (cell.sameParameter())
         return std::nullopt;
     CellOutcome out;
-    const AxisValue channel = valueOf(cell, in, AxisParameter::Channel);
-    out.channelFromAxis = channel.present;
-    out.channel = std::clamp(channel.value.value_or(in.currentChannel), 0, 15);
-    out.programme = valueOf(cell, in, AxisParameter::Programme).value;
-    out.pan = valueOf(cell, in, AxisParameter::Pan).value;
-    out.volume = valueOf(cell, in, AxisParameter::Volume).value;
+    const std::optional<int>* channel = axisOf(cell, in, AxisParameter::Channel);
+    out.channelFromAxis = channel != nullptr;
+    out.channel = std::clamp(channel ? channel->value_or(0) : in.currentChannel, 0, 15);
+    takeValue(out.programme, cell, in, AxisParameter::Programme);
+    takeValue(out.pan, cell, in, AxisParameter::Pan);
+    takeValue(out.volume, cell, in, AxisParameter::Volume);
     out.note = noteOf(cell, in);
-    out.readout.reserve(40);
-    appendItem(out.readout, cell.vertical, in.vertical);
-    appendItem(out.readout, cell.horizontal, in.horizontal);
+    ReadoutText readout;
+    addItem(readout, cell.vertical, in.vertical);
+    addItem(readout, cell.horizontal, in.horizontal);
+    out.readout = readout.str();
     return out;
 }
 

@@ -3,7 +3,6 @@
 #include "midi/MidiCodes.h"
 #include "midi/MidiMessageLayer.h"
 #include "performance/AxisBands.h"
-#include "performance/AxisLimits.h"
 
 namespace kelmar {
 
@@ -86,17 +85,16 @@ void ExtendedPlay::endAllNotes()
 
 std::optional<std::string> ExtendedPlay::play(int area, int code, const PointerSample& sample)
 {
-    const std::optional<PairCell> cell = ExtendedPairs::cellOf(code);
-    if (!cell || cell->sameParameter())
+    const std::optional<CellAxes>& axes = axes_.at(static_cast<std::size_t>(area)).of(code, sample, settings_.scale);
+    if (!axes)
         return std::nullopt;
     CellInputs in;
-    in.vertical = axisValue(cell->vertical, sample.vLimitMinText, sample.vLimitMaxText,
-                            AxisBands::fromBottom(sample.y, sample.height), sample.height);
-    in.horizontal = axisValue(cell->horizontal, sample.hLimitMinText, sample.hLimitMaxText, sample.x, sample.width);
+    in.vertical = valueAt(axes->vertical, AxisBands::fromBottom(sample.y, sample.height), sample.height);
+    in.horizontal = valueAt(axes->horizontal, sample.x, sample.width);
     in.pitchText = sample.pitchText;
     in.velText = sample.velText;
     in.currentChannel = midi_.channels().CurrentChannel;
-    std::optional<CellOutcome> out = ExtendedPairs::play(*cell, in);
+    std::optional<CellOutcome> out = ExtendedPairs::play(axes->cell, in);
     if (!out)
         return std::nullopt;
     notes_.followSweeps(midi_.sweepCount());
@@ -104,13 +102,10 @@ std::optional<std::string> ExtendedPlay::play(int area, int code, const PointerS
     return std::move(out->readout);
 }
 
-std::optional<int> ExtendedPlay::axisValue(AxisParameter parameter, const std::string& minText,
-                                           const std::string& maxText, double position, double length) const
+std::optional<int> ExtendedPlay::valueAt(const AxisBands& bands, double position, double length)
 {
-    const AxisRange range = AxisLimits::toWire(parameter, AxisLimits::resolve(parameter, minText, maxText).range);
-    const AxisBands bands(parameter, range, settings_.scale);
     if (bands.count() == 0)
-        return std::nullopt;
+        return std::nullopt; // a pitch range without a scale note
     return bands.value(AxisBands::bandAt(position, length, bands.count()));
 }
 

@@ -3,6 +3,9 @@
 #include <optional>
 #include <string>
 
+#include <array>
+
+#include "performance/AreaAxes.h"
 #include "performance/AreaNotes.h"
 #include "performance/ExtendedPairs.h"
 #include "performance/NoteMode.h"
@@ -51,8 +54,7 @@ public:
 
 private:
     std::optional<std::string> play(int area, int code, const PointerSample& sample);
-    std::optional<int> axisValue(AxisParameter parameter, const std::string& minText, const std::string& maxText,
-                                 double position, double length) const;
+    static std::optional<int> valueAt(const AxisBands& bands, double position, double length);
     void send(int area, const CellOutcome& out);
     // Each sends only a value that differs from the one last sent on the channel.
     void sendProgramme(int channel, std::optional<int> programme);
@@ -61,6 +63,7 @@ private:
     MidiMessageLayer& midi_;
     ExtendedSettings settings_;
     AreaNotes notes_;
+    std::array<AreaAxes, AreaCount> axes_;
 };
 
 } // namespace kelmar

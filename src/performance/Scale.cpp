@@ -1,22 +1,35 @@
 #include "performance/Scale.h"
 
-#include <bit>
 #include <cstdint>
 
 namespace kelmar {
 
 namespace {
 
-// Each scale as the set of its steps above the root, bit k for k semitones.
-constexpr std::uint16_t steps(std::initializer_list<int> semitones)
+// One scale's steps above its root, read without counting bits: the
+// number of steps, the k-th step, and how many steps lie below each
+// semitone of the octave.
+struct ScaleSteps {
+    int size = 0;
+    std::array<std::uint8_t, 12> step{};
+    std::array<std::uint8_t, 12> below{};
+};
+
+constexpr ScaleSteps steps(std::initializer_list<int> semitones)
 {
-    std::uint16_t mask = 0;
-    for (const int s : semitones)
-        mask = static_cast<std::uint16_t>(mask | (1U << s));
-    return mask;
+    ScaleSteps s;
+    std::array<bool, 12> in{};
+    for (const int t : semitones)
+        in[static_cast<std::size_t>(t)] = true;
+    for (std::size_t t = 0; t < 12; ++t) {
+        s.below[t] = static_cast<std::uint8_t>(s.size);
+        if (in[t])
+            s.step[static_cast<std::size_t>(s.size++)] = static_cast<std::uint8_t>(t);
+    }
+    return s;
 }
 
-constexpr std::array<std::uint16_t, Scale::Names.size()> Steps = {
+constexpr std::array<ScaleSteps, Scale::Names.size()> Steps = {
     steps({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}), // Chromatic
     steps({0, 2, 4, 5, 7, 9, 11}),                 // Major
     steps({0, 2, 3, 5, 7, 8, 10}),                 // Natural Minor
@@ -36,20 +49,7 @@ constexpr std::array<std::string_view, Scale::Names.size()> CommandLineNames = {
 int floorDiv(int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
 int floorMod(int a, int b) { return a - b * floorDiv(a, b); }
 
-std::uint16_t stepsOf(ScaleKind kind) { return Steps[static_cast<std::size_t>(kind)]; }
-
-// The `index`-th step (0-based) of a scale's set.
-int nthStep(std::uint16_t mask, int index)
-{
-    for (int s = 0; s < 12; ++s) {
-        if ((mask >> s) & 1U) {
-            if (index == 0)
-                return s;
-            --index;
-        }
-    }
-    return 0;
-}
+const ScaleSteps& stepsOf(ScaleKind kind) { return Steps[static_cast<std::size_t>(kind)]; }
 
 std::optional<int> naturalOf(char letter)
 {
@@ -66,10 +66,9 @@ std::optional<int> naturalOf(char letter)
 
 int Scale::rank(int note) const
 {
-    const std::uint16_t mask = stepsOf(kind_);
+    const ScaleSteps& steps = stepsOf(kind_);
     const int relative = note - root_;
-    const auto below = static_cast<std::uint16_t>(mask & ((1U << floorMod(relative, 12)) - 1U));
-    return floorDiv(relative, 12) * std::popcount(mask) + std::popcount(below);
+    return floorDiv(relative, 12) * steps.size + steps.below[static_cast<std::size_t>(floorMod(relative, 12))];
 }
 
 int Scale::notesIn(int low, int high) const
@@ -79,10 +78,9 @@ int Scale::notesIn(int low, int high) const
 
 int Scale::note(int low, int index) const
 {
-    const std::uint16_t mask = stepsOf(kind_);
-    const int size = std::popcount(mask);
+    const ScaleSteps& steps = stepsOf(kind_);
     const int r = rank(low) + index;
-    return root_ + 12 * floorDiv(r, size) + nthStep(mask, floorMod(r, size));
+    return root_ + 12 * floorDiv(r, steps.size) + steps.step[static_cast<std::size_t>(floorMod(r, steps.size))];
 }
 
 std::optional<Scale> Scale::parse(std::string_view text)

@@ -124,6 +124,16 @@ TEST(ExtendedPlayTest, LimitsAndScaleShapeTheAxis)
     s.vLimitMinText = s.vLimitMaxText = "63"; // D#: not in D major
     EXPECT_EQ(rig.performance.pointerMoved(0, s), "No scale note in range, Vel 90");
     EXPECT_EQ(rig.take(), (Bytes{{0x80, 73, 64}}));
+
+    // a new scale or pair takes effect with the same boxes
+    s.vLimitMinText = "74";
+    s.vLimitMaxText = "62";
+    s.y = 4;
+    EXPECT_EQ(rig.performance.pointerMoved(0, s), "Pitch 69 A4, Vel 90");
+    rig.performance.setScale(ScaleKind::Chromatic);
+    EXPECT_EQ(rig.performance.pointerMoved(0, s), "Pitch 70 A#4, Vel 90");
+    rig.performance.pickWidth(0, static_cast<int>(P::Pan));
+    EXPECT_EQ(rig.performance.pointerMoved(0, s), "Pitch 70 A#4, Pan 89");
 }
 
 TEST(ExtendedPlayTest, ProgrammeAndControllersGoOutOnlyWhenTheyDifferFromTheLastSent)
