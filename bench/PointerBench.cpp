@@ -3,6 +3,9 @@
 // pair operation and the message layer, down to the bytes a recording
 // device is handed. Reports the median and the 99th percentile of single
 // events as counters (microseconds).
+//
+// And one pointer sample through MousePerformance alone, classic against
+// Extended Play, down to the same recording device.
 #include <benchmark/benchmark.h>
 
 #include <QComboBox>
@@ -14,6 +17,7 @@
 #include <vector>
 
 #include "app/MainWindow.h"
+#include "performance/MousePerformance.h"
 #include "performance/widgets/PerformanceAreas.h"
 #include "performance/widgets/PerformancePicture.h"
 #include "support/RecordingMidiRig.h"
@@ -76,6 +80,53 @@ void BM_PointerMoveToDevice(benchmark::State& state)
     state.counters["max_us"] = *std::max_element(micros.begin(), micros.end());
 }
 BENCHMARK(BM_PointerMoveToDevice)->Arg(1)->Arg(2)->ArgName("width")->Unit(benchmark::kMicrosecond);
+
+// Argument: 0 classic pair 1 (Pitch / Velocity, one note-on per sample);
+// 1 Extended Play on the same cell in C major, One Note per Area (a note-off
+// and a note-on per sample); 2 the same, Held Until Silenced (a note-on per
+// sample). Every sample lands in new bands, so each one sends.
+void BM_PerformanceSample(benchmark::State& state)
+{
+    constexpr std::size_t ClearEvery = 8192;
+    test::RecordingMidiRig midi;
+    midi.device->sent.reserve(2 * ClearEvery + 2);
+    midi.device->sentTo.reserve(2 * ClearEvery + 2);
+    MousePerformance performance(midi.layer);
+    const auto mode = state.range(0);
+    if (mode > 0) {
+        performance.setExtended(true);
+        performance.setScale(ScaleKind::Major);
+        performance.setNoteMode(mode == 1 ? NoteMode::OneNotePerArea : NoteMode::HeldUntilSilenced);
+    }
+    PointerSample sample;
+    sample.width = 138; // the picture's size on screen, in pixels
+    sample.height = 102;
+    sample.pitchText = "63";
+    sample.velText = "120";
+    sample.vLimitMinText = "VLimitMin"; // the boxes' start texts
+    sample.vLimitMaxText = "VLimitMax";
+    sample.hLimitMinText = "HLMin";
+    sample.hLimitMaxText = "HLMax";
+
+    int k = 0;
+    for (auto _ : state) {
+        sample.x = (k * 7) % 138 + 0.5;
+        sample.y = (k * 5) % 102 + 0.5;
+        ++k;
+        benchmark::DoNotOptimize(performance.pointerMoved(0, sample));
+        if (midi.device->sent.size() >= ClearEvery) {
+            state.PauseTiming();
+            midi.clear();
+            state.ResumeTiming();
+        }
+    }
+    if (midi.device->sent.empty() && k > 0) {
+        state.SkipWithError("nothing reached the device");
+        return;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_PerformanceSample)->Arg(0)->Arg(1)->Arg(2)->ArgName("extended")->Unit(benchmark::kNanosecond);
 
 } // namespace
 } // namespace kelmar

@@ -56,6 +56,7 @@ void MidiMessageLayer::AllNotesOffSweep()
         }
     }
     channels_.CurrentChannel = remembered;
+    ++sweeps_;
 }
 
 std::vector<std::string> MidiMessageLayer::ListMidiOutDevices()

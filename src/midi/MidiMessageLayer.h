@@ -2,6 +2,7 @@
 
 #include <QMetaObject>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -44,6 +45,9 @@ public:
     void SendProgramChange();
     void SendPan();
     void AllNotesOffSweep();
+    // How many sweeps have run so far, so that whoever keeps track of
+    // sounding notes can tell that they were all silenced.
+    std::uint64_t sweepCount() const { return sweeps_; }
 
     std::vector<std::string> ListMidiOutDevices();
     std::vector<std::string> ListMidiInDevices();
@@ -63,6 +67,7 @@ private:
     MidiOutputPort& out_;
     MidiInputPort& in_;
     ChannelState channels_;
+    std::uint64_t sweeps_ = 0;
     ChannelControls* controls_ = nullptr;
     std::function<void(const std::string&)> showError_;
     std::function<void()> endProgram_;

@@ -110,6 +110,7 @@ void MidiOutputPort::close()
 {
     device_.reset();
     openName_.clear();
+    lastSent_.forget();
 }
 
 void MidiOutputPort::transmit()
@@ -118,6 +119,7 @@ void MidiOutputPort::transmit()
         return;
     if (const auto message = encodeShortMessage(status_, data1_, data2_)) {
         device_->send(*message);
+        lastSent_.record(*message);
         if (!dropsReported_ && device_->dropped() > 0)
             reportDrops();
         noticeLoss();

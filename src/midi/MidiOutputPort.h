@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "midi/LastSentValues.h"
 #include "midi/MidiDeviceCatalogue.h"
 #include "midi/MidiDeviceList.h"
 #include "midi/MidiValue.h"
@@ -60,6 +61,9 @@ public:
     void setProblemReporter(std::function<void(const std::string&)> report) { reportProblem_ = std::move(report); }
     // Name of the device that is open now; empty when none is.
     const std::string& OpenDeviceName() const { return openName_; }
+    // What this port last handed its device on each channel; forgotten
+    // whenever a device closes, since the next one may hold other values.
+    const LastSentValues& lastSent() const { return lastSent_; }
 
 private:
     void open();
@@ -83,6 +87,7 @@ private:
     std::function<void(const std::string&)> reportProblem_;
     bool dropsReported_ = false;
     bool lossReported_ = false;
+    LastSentValues lastSent_;
 };
 
 } // namespace kelmar

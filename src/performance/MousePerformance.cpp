@@ -1,6 +1,7 @@
 #include "performance/MousePerformance.h"
 
 #include "midi/MidiMessageLayer.h"
+#include "performance/ExtendedPairs.h"
 #include "performance/PerformanceScaling.h"
 
 namespace kelmar {
@@ -8,6 +9,8 @@ namespace kelmar {
 std::optional<std::string> MousePerformance::pointerMoved(int area, const PointerSample& sample)
 {
     state_.CurrentArea = static_cast<std::int16_t>(area);
+    if (extended())
+        return extended_.pointerMoved(area, pairs_.PairCode(area), sample);
     // whether a button is held plays no part
     if (sample.perfEnabled && !sample.mouseDownOnly)
         return scaleAndDispatch(sample);
@@ -21,9 +24,69 @@ std::optional<std::string> MousePerformance::buttonPressed(int area, PointerButt
         midi_.AllNotesOffSweep(); // whatever the area's check boxes hold
         return std::nullopt;
     }
-    if (button == PointerButton::Left && sample.mouseDownOnly)
+    if (button != PointerButton::Left)
+        return std::nullopt;
+    if (extended())
+        return extended_.leftPressed(area, pairs_.PairCode(area), sample);
+    if (sample.mouseDownOnly)
         return scaleAndDispatch(sample);
     return std::nullopt;
+}
+
+void MousePerformance::buttonReleased(int area, PointerButton button, const PointerSample& sample)
+{
+    extended_.buttonReleased(area, button, sample);
+}
+
+void MousePerformance::pointerLeft(int area)
+{
+    extended_.endNote(area);
+}
+
+void MousePerformance::endNote(int area)
+{
+    extended_.endNote(area);
+}
+
+void MousePerformance::endAllNotes()
+{
+    extended_.endAllNotes();
+}
+
+PairView MousePerformance::pickHeight(int area, int position)
+{
+    pairs_.pickHeight(area, position);
+    extended_.endNote(area);
+    return view(area);
+}
+
+PairView MousePerformance::pickWidth(int area, int position)
+{
+    pairs_.pickWidth(area, position);
+    extended_.endNote(area);
+    return view(area);
+}
+
+void MousePerformance::resetPairs()
+{
+    pairs_.reset();
+    extended_.endAllNotes();
+}
+
+PairView MousePerformance::view(int area) const
+{
+    const int code = pairs_.PairCode(area);
+    return extended() ? ExtendedPairs::viewOf(code) : PairTable::viewOf(code);
+}
+
+ResolvedLimits MousePerformance::limitsInUse(int area, PictureAxis axis, const std::string& minText,
+                                             const std::string& maxText) const
+{
+    const int part = axis == PictureAxis::Vertical ? pairs_.HeightPart(area) / 10 : pairs_.WidthPart(area);
+    // a position outside both lists reads as the first parameter
+    const bool listed = part >= 0 && part < static_cast<int>(AxisParameterNames.size());
+    const auto parameter = listed ? static_cast<AxisParameter>(part) : AxisParameter::Pitch;
+    return AxisLimits::resolve(parameter, minText, maxText);
 }
 
 std::optional<std::string> MousePerformance::scaleAndDispatch(const PointerSample& sample)
