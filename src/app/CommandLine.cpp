@@ -50,7 +50,12 @@ CommandLine::CommandLine(const QStringList& arguments)
                                               "(any case).", "NAME");
     const QCommandLineOption input("input", "Start the setup dialog on the first input whose name contains NAME "
                                             "(any case).", "NAME");
-    parser.addOptions({help, version, list, output, input});
+    const QCommandLineOption extended("extended", "Start with Extended Play on: ranges set by the limit boxes, scales, "
+                                                  "every pair, notes that end (Ctrl+E and the Play menu switch it "
+                                                  "during a run).");
+    const QCommandLineOption scale("scale", "Keep Extended Play's pitch axes to SCALE: a root and a scale name, as "
+                                            "\"d dorian\", \"c major\" or \"f# minor pentatonic\".", "SCALE");
+    parser.addOptions({help, version, list, output, input, extended, scale});
     acceptQtOptions(parser);
 
     if (!parser.parse(arguments)) {
@@ -60,6 +65,10 @@ CommandLine::CommandLine(const QStringList& arguments)
         action_ = Action::Refuse;
         text_ = QString("%1: unexpected argument '%2'\nTry '%1 --help'.\n")
                     .arg(Program, parser.positionalArguments().constFirst());
+    } else if (parser.isSet(scale) && !Scale::parse(parser.value(scale).toStdString())) {
+        action_ = Action::Refuse;
+        text_ = QString("%1: '%2' is no scale: give a root and a scale name, as \"d dorian\"\nTry '%1 --help'.\n")
+                    .arg(Program, parser.value(scale));
     } else if (parser.isSet(help)) {
         action_ = Action::Print;
         text_ = helpText(parser);
@@ -71,6 +80,9 @@ CommandLine::CommandLine(const QStringList& arguments)
     }
     output_ = parser.value(output);
     input_ = parser.value(input);
+    extended_ = parser.isSet(extended);
+    if (parser.isSet(scale))
+        scale_ = Scale::parse(parser.value(scale).toStdString());
 }
 
 } // namespace kelmar

@@ -3,11 +3,16 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
+#include "performance/Scale.h"
+
 namespace kelmar {
 
 // The program's command line, read before anything else starts (no
 // QCoreApplication, display or MIDI system is needed): --help, --version
-// and --list-devices, the devices the setup dialog starts on, and Qt's own
+// and --list-devices, the devices the setup dialog starts on, Extended
+// Play's --extended and --scale, and Qt's own
 // window-system options, which are left for QApplication.
 class CommandLine {
 public:
@@ -28,12 +33,18 @@ public:
     // Part of the name of the output / input the setup dialog starts on; empty for the default.
     const QString& output() const { return output_; }
     const QString& input() const { return input_; }
+    // --extended: Extended Play on from the start.
+    bool extended() const { return extended_; }
+    // --scale: the scale Extended Play keeps pitch axes to; none for the default.
+    const std::optional<Scale>& scale() const { return scale_; }
 
 private:
     Action action_ = Action::Run;
     QString text_;
     QString output_;
     QString input_;
+    bool extended_ = false;
+    std::optional<Scale> scale_;
 };
 
 } // namespace kelmar

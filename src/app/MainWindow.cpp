@@ -15,6 +15,7 @@
 #include "app/GeneralControlsBinding.h"
 #include "app/GeneralMidiPatches.h"
 #include "app/MainMenu.h"
+#include "app/PlayMenu.h"
 #include "ui/Twips.h"
 #include "ui/WheelGuard.h"
 #include "ui/WindowFonts.h"
@@ -77,10 +78,11 @@ MainWindow::MainWindow(MidiMessageLayer& midi, QWidget* parent)
 
     generalBinding_ = new GeneralControlsBinding(general_, allOff_, midi_, this);
     midi_.setControls(&generalBinding_->controls());
-    menu_ = new MainMenu(*this, {[this] { midi_.CloseMidi(); },
+    menu_ = new MainMenu(*this, {[this] { leave(); },
                                  [this] { preferences_.show(); },
                                  [this] { setup_.showModal(); },
                                  [this](int entry) { showHelp(entry); }});
+    play_ = new PlayMenu(*this, *areas_);
     WheelGuard::guard(this);
 }
 
@@ -153,6 +155,13 @@ void MainWindow::showHelp(int entry)
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     event->accept();
+    leave();
+}
+
+// Notes Extended Play started end first; without it nothing more is sent.
+void MainWindow::leave()
+{
+    areas_->performance().endAllNotes();
     midi_.CloseMidi();
 }
 

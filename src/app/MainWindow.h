@@ -23,6 +23,7 @@ class GeneralControlsBinding;
 class MainMenu;
 class MidiMessageLayer;
 class PerformanceAreas;
+class PlayMenu;
 
 // The main window frmMain: from top to bottom the "General Controls" frame,
 // the formulator panel (stacked behind the general controls, which stay
@@ -60,6 +61,11 @@ public:
     // The handling of the general channel controls (also what incoming MIDI moves).
     GeneralControls& generalControls();
     MainMenu& menu() { return *menu_; }
+    // Extended Play's switch and menu.
+    PlayMenu& play() { return *play_; }
+    // Ends what Extended Play sounds, closes the MIDI devices and ends the
+    // program: Exit, closing the window, a termination signal.
+    void leave();
     MidiSetupController& setup() { return setup_; }
     PreferencesController& preferences() { return preferences_; }
     HelpLinks& helpLinks() { return helpLinks_; }
@@ -88,6 +94,7 @@ private:
     QLabel* allOffImage_ = nullptr;
     GeneralControlsBinding* generalBinding_ = nullptr;
     MainMenu* menu_ = nullptr;
+    PlayMenu* play_ = nullptr;
     MidiSetupController setup_;
     PreferencesController preferences_;
     HelpLinks helpLinks_;

@@ -7,6 +7,7 @@
 #include "app/DisplayCheck.h"
 #include "app/ErrorBox.h"
 #include "app/MainWindow.h"
+#include "app/PlayMenu.h"
 #include "app/ProgramEnd.h"
 #include "app/SystemMidi.h"
 #include "app/TerminationSignals.h"
@@ -114,6 +115,10 @@ int main(int argc, char* argv[])
 
     kelmar::MainWindow window(midi);
     window.setup().setPreselection(command.output(), command.input());
+    if (command.scale())
+        window.play().setScale(*command.scale());
+    if (command.extended())
+        window.play().setExtended(true);
     bool ended = false;
     midi.setProgramEnd([&ended] {
         ended = true;
@@ -124,9 +129,9 @@ int main(int argc, char* argv[])
     midi.setErrorPresenter([&midiErrors](const std::string& text) { midiErrors.show(QString::fromStdString(text)); });
     kelmar::TerminationSignals termination;
     QObject::connect(&termination, &kelmar::TerminationSignals::terminationRequested, &window,
-                     [&midi, &ended] {
+                     [&window, &ended] {
                          if (!ended)
-                             midi.CloseMidi();
+                             window.leave();
                      });
 
     window.load();

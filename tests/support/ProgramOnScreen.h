@@ -8,6 +8,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "support/XDisplay.h"
 
@@ -15,10 +16,12 @@ namespace kelmar::test {
 
 // Helpers for tests that drive the real program on an X display.
 
-// Starts the program as a client of the test's server, keeping its stderr.
-inline JackServer::Peer& startProgram(JackServer& jack)
+// Starts the program, with `arguments`, as a client of the test's server,
+// keeping its stderr.
+inline JackServer::Peer& startProgram(JackServer& jack, std::vector<std::string> arguments = {})
 {
-    return jack.startPeer({KELMAR_PROGRAM}, {.captureErrors = true});
+    arguments.insert(arguments.begin(), KELMAR_PROGRAM);
+    return jack.startPeer(arguments, {.captureErrors = true});
 }
 
 // What the program is doing, for a test that waited for it in vain: whether

@@ -57,6 +57,15 @@ void PerformanceAreas::connectArea(const PerformanceAreaWidgets& w)
             [this, i](QPointF at) { PerformanceImageMouseMove(i, at); });
     connect(w.PerformanceImage, &PerformancePicture::buttonPressed, this,
             [this, i](Qt::MouseButton button, QPointF at) { PerformanceImageMouseDown(i, button, at); });
+    connect(w.PerformanceImage, &PerformancePicture::buttonReleased, this,
+            [this, i](Qt::MouseButton button, QPointF at) { PerformanceImageMouseUp(i, button, at); });
+    connect(w.PerformanceImage, &PerformancePicture::pointerLeft, this, [this, i] { PerformanceImageLeft(i); });
+    for (QLineEdit* box : {w.VLimitMin, w.VLimitMax, w.HLimitMin, w.HLimitMax})
+        connect(box, &QLineEdit::textChanged, this, [this, i] { LimitChanged(i); });
+    for (QLineEdit* box : {w.VLimitMin, w.VLimitMax})
+        connect(box, &QLineEdit::editingFinished, this, [this, i] { LimitFinished(i, PictureAxis::Vertical); });
+    for (QLineEdit* box : {w.HLimitMin, w.HLimitMax})
+        connect(box, &QLineEdit::editingFinished, this, [this, i] { LimitFinished(i, PictureAxis::Horizontal); });
     // Following the box's own change of state keeps box and area in step
     // however the box is toggled (mouse click or keyboard).
     connect(w.PerfCheck, &QCheckBox::toggled, this, [this, i](bool checked) { PerfCheckToggled(i, checked); });
@@ -77,6 +86,32 @@ void PerformanceAreas::fillAxisLists()
 
 void PerformanceAreas::resetPairTables() { performance_.pairs().reset(); }
 
+void PerformanceAreas::setExtended(bool on)
+{
+    if (on == performance_.extended())
+        return;
+    if (on) {
+        for (const PerformanceAreaWidgets& w : areas_)
+            classic_.at(static_cast<std::size_t>(w.index))
+                = {performance_.pairs().PairCode(w.index), w.InfoLabel->text(), w.PitchText->isEnabled(),
+                   w.VelText->isEnabled()};
+    }
+    performance_.setExtended(on);
+    for (const PerformanceAreaWidgets& w : areas_) {
+        if (on) {
+            showPair(w.index, performance_.view(w.index));
+            continue;
+        }
+        const ClassicLook& look = classic_.at(static_cast<std::size_t>(w.index));
+        w.PitchText->setEnabled(look.pitchTextEnabled);
+        w.VelText->setEnabled(look.velTextEnabled);
+        if (look.code == performance_.pairs().PairCode(w.index))
+            showValue(w.InfoLabel, look.info);
+        else
+            showPair(w.index, performance_.view(w.index)); // picked meanwhile: as that pick shows it
+    }
+}
+
 void PerformanceAreas::PerformanceImageMouseMove(int index, QPointF position)
 {
     showReadout(index, performance_.pointerMoved(index, sample(index, position)));
@@ -87,22 +122,53 @@ void PerformanceAreas::PerformanceImageMouseDown(int index, Qt::MouseButton butt
     showReadout(index, performance_.buttonPressed(index, pointerButton(button), sample(index, position)));
 }
 
+void PerformanceAreas::PerformanceImageMouseUp(int index, Qt::MouseButton button, QPointF position)
+{
+    performance_.buttonReleased(index, pointerButton(button), sample(index, position));
+}
+
+void PerformanceAreas::PerformanceImageLeft(int index) { performance_.pointerLeft(index); }
+
 // Checked: the area's members are enabled, in the switching order; cleared:
-// disabled. PitchText and VelText follow the area's pair instead.
+// disabled (and its note ended). PitchText and VelText follow the area's
+// pair instead.
 void PerformanceAreas::PerfCheckToggled(int index, bool checked)
 {
     for (QWidget* member : area(index).switchedMembers())
         member->setEnabled(checked);
+    if (!checked)
+        performance_.endNote(index);
 }
 
 void PerformanceAreas::HeightComboPicked(int index, int position)
 {
-    showPair(index, performance_.pairs().pickHeight(index, position));
+    showPair(index, performance_.pickHeight(index, position));
 }
 
 void PerformanceAreas::WidthComboPicked(int index, int position)
 {
-    showPair(index, performance_.pairs().pickWidth(index, position));
+    showPair(index, performance_.pickWidth(index, position));
+}
+
+void PerformanceAreas::LimitChanged(int index) { performance_.endNote(index); }
+
+void PerformanceAreas::LimitFinished(int index, PictureAxis axis)
+{
+    if (!performance_.extended())
+        return;
+    const PerformanceAreaWidgets& w = area(index);
+    const bool vertical = axis == PictureAxis::Vertical;
+    QLineEdit* low = vertical ? w.VLimitMin : w.HLimitMin;
+    QLineEdit* high = vertical ? w.VLimitMax : w.HLimitMax;
+    const ResolvedLimits used =
+        performance_.limitsInUse(index, axis, low->text().toStdString(), high->text().toStdString());
+    // A number shows the value in use; other text is left as typed.
+    auto show = [](QLineEdit* box, bool isNumber, int value) {
+        if (isNumber && box->text() != QString::number(value))
+            box->setText(QString::number(value));
+    };
+    show(low, used.minIsNumber, used.range.min);
+    show(high, used.maxIsNumber, used.range.max);
 }
 
 PointerSample PerformanceAreas::sample(int index, QPointF position) const
@@ -117,6 +183,13 @@ PointerSample PerformanceAreas::sample(int index, QPointF position) const
     s.mouseDownOnly = w.MouseDownCheck->isChecked();
     s.pitchText = w.PitchText->text().toStdString();
     s.velText = w.VelText->text().toStdString();
+    if (performance_.extended()) {
+        s.leftButtonHeld = w.PerformanceImage->buttonsHeld().testFlag(Qt::LeftButton);
+        s.vLimitMinText = w.VLimitMin->text().toStdString();
+        s.vLimitMaxText = w.VLimitMax->text().toStdString();
+        s.hLimitMinText = w.HLimitMin->text().toStdString();
+        s.hLimitMaxText = w.HLimitMax->text().toStdString();
+    }
     return s;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointF>
+#include <QString>
 
 #include <array>
 
@@ -36,14 +37,34 @@ public:
     // the picks left; what the areas show is not changed.
     void resetPairTables();
 
+    // Extended Play on or off for every area. What the areas show follows
+    // the rules in use; switching off puts back what they showed before,
+    // or what the classic rules show for a pair picked meanwhile.
+    void setExtended(bool on);
+
 private:
+    // What an area showed under the classic rules when Extended Play came on.
+    struct ClassicLook {
+        int code = 1;
+        QString info;
+        bool pitchTextEnabled = false;
+        bool velTextEnabled = false;
+    };
+
     void connectArea(const PerformanceAreaWidgets& w);
 
     void PerformanceImageMouseMove(int index, QPointF position);
     void PerformanceImageMouseDown(int index, Qt::MouseButton button, QPointF position);
+    void PerformanceImageMouseUp(int index, Qt::MouseButton button, QPointF position);
+    void PerformanceImageLeft(int index);
     void PerfCheckToggled(int index, bool checked);
     void HeightComboPicked(int index, int position);
     void WidthComboPicked(int index, int position);
+    // A limit box's text changed: Extended Play ends the area's note.
+    void LimitChanged(int index);
+    // A limit box lost the focus: under Extended Play a number shows the
+    // value in use (clamped to what the axis' parameter takes).
+    void LimitFinished(int index, PictureAxis axis);
 
     PointerSample sample(int index, QPointF position) const;
     void showReadout(int index, const std::optional<std::string>& readout);
@@ -51,6 +72,7 @@ private:
 
     MousePerformance performance_;
     std::array<PerformanceAreaWidgets, AreaCount> areas_;
+    std::array<ClassicLook, AreaCount> classic_;
 };
 
 } // namespace kelmar

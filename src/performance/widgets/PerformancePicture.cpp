@@ -49,9 +49,29 @@ void PerformancePicture::paintEvent(QPaintEvent*)
     painter.drawEllipse(pointFor(play_), MarkerRadius, MarkerRadius);
 }
 
-void PerformancePicture::mouseMoveEvent(QMouseEvent* event) { emit pointerMoved(event->position()); }
+void PerformancePicture::mouseMoveEvent(QMouseEvent* event)
+{
+    held_ = event->buttons();
+    emit pointerMoved(event->position());
+}
 
-void PerformancePicture::mousePressEvent(QMouseEvent* event) { emit buttonPressed(event->button(), event->position()); }
+void PerformancePicture::mousePressEvent(QMouseEvent* event)
+{
+    held_ = event->buttons();
+    emit buttonPressed(event->button(), event->position());
+}
+
+void PerformancePicture::mouseReleaseEvent(QMouseEvent* event)
+{
+    held_ = event->buttons();
+    emit buttonReleased(event->button(), event->position());
+}
+
+void PerformancePicture::leaveEvent(QEvent* event)
+{
+    emit pointerLeft();
+    QWidget::leaveEvent(event);
+}
 
 // Qt's default turns the second press of a double click into one more press.
 void PerformancePicture::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
@@ -67,8 +87,10 @@ void PerformancePicture::keyPressEvent(QKeyEvent* event)
     const bool fresh = !event->isAutoRepeat(); // holding a key down is one press
     switch (event->key()) {
     case Qt::Key_Space:
-        if (fresh)
+        if (fresh) {
+            held_ |= Qt::LeftButton;
             emit buttonPressed(Qt::LeftButton, pointFor(play_));
+        }
         return;
     case Qt::Key_Escape:
     case Qt::Key_Delete:
@@ -78,6 +100,16 @@ void PerformancePicture::keyPressEvent(QKeyEvent* event)
     default:
         QWidget::keyPressEvent(event);
     }
+}
+
+void PerformancePicture::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat() && held_.testFlag(Qt::LeftButton)) {
+        held_ &= ~Qt::MouseButtons(Qt::LeftButton);
+        emit buttonReleased(Qt::LeftButton, pointFor(play_));
+        return;
+    }
+    QWidget::keyReleaseEvent(event);
 }
 
 // Every arrow press is a movement, also one held against an edge, as a

@@ -20,7 +20,7 @@ namespace kelmar {
 // then keeps a play position, in the values 0..126 a pointer position
 // scales to, drawn as a small marker. The arrow keys move it by one value
 // (ten with Shift) and report a pointer movement to it; Space reports a left
-// press there, Escape and Delete a right press.
+// press there (and its release), Escape and Delete a right press.
 class PerformancePicture : public QWidget {
     Q_OBJECT
 public:
@@ -32,17 +32,25 @@ public:
     QPoint playPosition() const { return play_; }
     // The point in the picture that scales to `values`: the middle of its cell.
     QPointF pointFor(QPoint values) const;
+    // The buttons held during the last event reported (Space counts as the left).
+    Qt::MouseButtons buttonsHeld() const { return held_; }
 
 signals:
     void pointerMoved(QPointF position);
     void buttonPressed(Qt::MouseButton button, QPointF position);
+    void buttonReleased(Qt::MouseButton button, QPointF position);
+    // The pointer has left the picture.
+    void pointerLeft();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
@@ -51,6 +59,7 @@ private:
 
     QImage image_;
     QPoint play_{MaxValue / 2, MaxValue / 2};
+    Qt::MouseButtons held_;
 };
 
 } // namespace kelmar

@@ -1,0 +1,131 @@
+// Extended Play on the started main window: the switch and the Play menu it
+// brings, what the areas show and send with it on and off, the limit boxes
+// and the way out.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QTest>
+
+#include <set>
+
+#include "app/PlayMenu.h"
+#include "performance/widgets/PerformanceAreas.h"
+#include "performance/widgets/PerformancePicture.h"
+#include "support/EventLoop.h"
+#include "support/LoadedMainWindow.h"
+
+using namespace kelmar;
+using Bytes = std::vector<std::vector<std::uint8_t>>;
+
+namespace {
+
+class PlayMenuTest : public ::testing::Test {
+protected:
+    QStringList menus() const
+    {
+        QStringList captions;
+        for (QAction* a : started.window.menuBar()->actions())
+            captions << a->text();
+        return captions;
+    }
+    QAction* action(const char* name) { return started.window.findChild<QAction*>(name); }
+    const PerformanceAreaWidgets& area(int i) { return started.window.areas().area(i); }
+    void moveOver(int i, QPointF at)
+    {
+        QWidget* picture = area(i).PerformanceImage;
+        QMouseEvent event(QEvent::MouseMove, at, picture->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(picture, &event);
+    }
+
+    test::LoadedMainWindow started;
+};
+
+} // namespace
+
+TEST_F(PlayMenuTest, CtrlEBringsThePlayMenuBeforeHelpAndSwitchesBothWays)
+{
+    EXPECT_EQ(menus(), (QStringList{"&File", "&Edit", "&MIDI", "&Help"}));
+    started.window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&started.window));
+    QTest::keyClick(started.window.windowHandle(), Qt::Key_E, Qt::ControlModifier);
+    EXPECT_TRUE(started.window.areas().performance().extended());
+    EXPECT_EQ(menus(), (QStringList{"&File", "&Edit", "&MIDI", "Pla&y", "&Help"}));
+    EXPECT_TRUE(action("MnuExtendedPlay")->isChecked());
+
+    // Access keys stay unique in the menu bar and in each menu of Play.
+    std::set<QChar> keys;
+    for (const QString& caption : menus())
+        EXPECT_TRUE(keys.insert(caption.at(caption.indexOf('&') + 1).toLower()).second) << caption.toStdString();
+    auto* play = started.window.findChild<QMenu*>("MnuPlay");
+    QList<QMenu*> playMenus = play->findChildren<QMenu*>();
+    playMenus << play;
+    for (QMenu* menu : playMenus) {
+        std::set<QChar> inMenu;
+        for (QAction* item : menu->actions()) {
+            const qsizetype amp = item->text().indexOf('&');
+            if (amp < 0)
+                continue;
+            EXPECT_TRUE(inMenu.insert(item->text().at(amp + 1).toLower()).second) << item->text().toStdString();
+        }
+    }
+
+    QTest::keyClick(started.window.windowHandle(), Qt::Key_E, Qt::ControlModifier);
+    EXPECT_FALSE(started.window.areas().performance().extended());
+    EXPECT_FALSE(action("MnuExtendedPlay")->isChecked());
+    EXPECT_EQ(menus().size(), 5); // the menu stays for the run
+}
+
+TEST_F(PlayMenuTest, SwitchingOffPutsBackWhatTheClassicRulesShowAndSend)
+{
+    area(0).WidthCombo->setCurrentIndex(2); // Pitch / Pan: VelText enabled
+    const QPointF middle(69, 51);
+    moveOver(0, middle);
+    const QString classicReadout = area(0).InfoLabel->text();
+    started.midi.clear();
+    moveOver(0, middle);
+    const Bytes classic = started.midi.sent();
+
+    started.window.play().setExtended(true);
+    EXPECT_EQ(area(0).InfoLabel->text(), "active");
+    EXPECT_TRUE(area(0).VelText->isEnabled());
+    started.midi.clear();
+    moveOver(0, middle);
+    // 128 bands of pitch over 102 pixels, the 51st from the top; 128 of pan over 138
+    EXPECT_EQ(area(0).InfoLabel->text(), "Pitch 62 D4, Pan 64");
+    EXPECT_EQ(started.midi.sent(), (Bytes{{0xB0, 10, 64}, {0x90, 62, 120}}));
+
+    started.midi.clear();
+    started.window.play().setExtended(false);
+    EXPECT_EQ(started.midi.sent(), (Bytes{{0x80, 62, 64}})); // the note Extended Play started ends
+    EXPECT_EQ(area(0).InfoLabel->text(), classicReadout);
+    started.midi.clear();
+    moveOver(0, middle);
+    EXPECT_EQ(started.midi.sent(), classic);
+}
+
+TEST_F(PlayMenuTest, LimitBoxesShowTheValueInUseAndLeavingEndsTheNote)
+{
+    started.window.play().setExtended(true);
+    QLineEdit* top = area(0).VLimitMax;
+    top->setText("999");
+    emit top->editingFinished();
+    EXPECT_EQ(top->text(), "127");
+    area(0).HLimitMin->setText("soft");
+    emit area(0).HLimitMin->editingFinished();
+    EXPECT_EQ(area(0).HLimitMin->text(), "soft");
+
+    moveOver(0, {69, 101}); // the bottom band: pitch 0
+    started.midi.clear();
+    bool ended = false;
+    started.midi.layer.setProgramEnd([&] { ended = true; });
+    action("Exit")->trigger();
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(started.midi.sent(), (Bytes{{0x80, 0, 64}}));
+}

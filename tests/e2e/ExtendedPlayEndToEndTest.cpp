@@ -1,0 +1,86 @@
+// Extended Play in the real program: started with --extended and a scale on
+// a virtual X display, area 0's vertical range typed into its limit boxes,
+// and a pointer moved from the picture's bottom to its top plays the scale
+// at a JACK receiver, one note at a time.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <cstdlib>
+
+#include "support/EventLoop.h"
+#include "support/JackReceiver.h"
+#include "support/JackServer.h"
+#include "support/ProgramOnScreen.h"
+#include "support/XDisplay.h"
+
+namespace kelmar::test {
+namespace {
+
+using Events = std::vector<JackReceiver::Event>;
+
+// Area 0's picture and its vertical limit boxes inside the main window's
+// client area, in pixels (frame 75,795 + area 60,240 + the control, twips).
+constexpr QPoint Area0Picture{157, 103};
+constexpr QPoint VLimitMinBox{64, 151}; // 615,1110, 435 x 255
+constexpr QPoint VLimitMaxBox{118, 151}; // 1425,1110
+
+TEST(ExtendedPlayEndToEndTest, AScaleOverTypedLimitsPlaysOneNoteAtATimeFromBottomToTop)
+{
+    JackServer jack;
+    XDisplay display;
+    JackReceiver listener{"listener"};
+    ASSERT_TRUE(jack.running() && display.running() && listener.ok());
+    const QTemporaryDir home;
+    const QTemporaryDir runtime;
+    ::setenv("HOME", home.path().toLocal8Bit().constData(), 1);
+    ::setenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit().constData(), 1);
+    ::setenv("QT_QPA_PLATFORM", "xcb", 1);
+    JackServer::Peer& program = startProgram(jack, {"--extended", "--scale", "c major", "--output", "listener"});
+
+    const unsigned long dialog = waitForSetupDialog(display, program);
+    ASSERT_NE(dialog, 0u);
+    pressOkInSetupDialog(display, dialog);
+    const unsigned long window = display.waitForWindow("Kelmar");
+    ASSERT_NE(window, 0u);
+    const std::optional<QRect> picture = findArea0Picture(display.screenshot());
+    ASSERT_TRUE(picture.has_value());
+    const QPoint client = picture->topLeft() - Area0Picture;
+
+    for (const auto& [box, text] : {std::pair{VLimitMinBox, "60"}, std::pair{VLimitMaxBox, "72"}}) {
+        display.click(client + box);
+        display.key("ctrl+a");
+        display.type(text);
+        display.key("Tab");
+    }
+    listener.clear();
+    // Up the middle of the picture, three pixels a move: several moves
+    // fall in each of the eight bands.
+    for (int y = picture->height() - 1; y >= 0; y -= 3)
+        display.moveTo(picture->topLeft() + QPoint(picture->width() / 2, y));
+    listener.waitFor(15, std::chrono::seconds(10));
+    settle(200);
+
+    // Velocity from the width: band 69 of 127 across 138 pixels, velocity 64.
+    constexpr std::uint8_t Velocity = 64;
+    Events expected;
+    int previous = -1;
+    for (const int note : {60, 62, 64, 65, 67, 69, 71, 72}) {
+        if (previous >= 0)
+            expected.push_back({0x80, static_cast<std::uint8_t>(previous), 64});
+        expected.push_back({0x90, static_cast<std::uint8_t>(note), Velocity});
+        previous = note;
+    }
+    EXPECT_EQ(listener.received(), expected);
+
+    // Leaving the picture ends the last note.
+    listener.clear();
+    display.moveTo(client + VLimitMinBox);
+    EXPECT_TRUE(listener.waitFor(1));
+    EXPECT_EQ(listener.received(), (Events{{0x80, 72, 64}}));
+    program.stop();
+}
+
+} // namespace
+} // namespace kelmar::test
