@@ -55,7 +55,11 @@ CommandLine::CommandLine(const QStringList& arguments)
                                                   "during a run).");
     const QCommandLineOption scale("scale", "Keep Extended Play's pitch axes to SCALE: a root and a scale name, as "
                                             "\"d dorian\", \"c major\" or \"f# minor pentatonic\".", "SCALE");
-    parser.addOptions({help, version, list, output, input, extended, scale});
+    const QCommandLineOption setup("setup", "Open the performance setup FILE once the MIDI Setup dialog is done.",
+                                   "FILE");
+    const QCommandLineOption record("record", "Record what is played, from the start, to the Standard MIDI File FILE.",
+                                    "FILE");
+    parser.addOptions({help, version, list, output, input, extended, scale, setup, record});
     acceptQtOptions(parser);
 
     if (!parser.parse(arguments)) {
@@ -81,6 +85,8 @@ CommandLine::CommandLine(const QStringList& arguments)
     output_ = parser.value(output);
     input_ = parser.value(input);
     extended_ = parser.isSet(extended);
+    setup_ = parser.value(setup);
+    record_ = parser.value(record);
     if (parser.isSet(scale))
         scale_ = Scale::parse(parser.value(scale).toStdString());
 }

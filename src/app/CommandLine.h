@@ -37,6 +37,10 @@ public:
     bool extended() const { return extended_; }
     // --scale: the scale Extended Play keeps pitch axes to; none for the default.
     const std::optional<Scale>& scale() const { return scale_; }
+    // --setup: a performance setup to open once the setup dialog is done.
+    const QString& setup() const { return setup_; }
+    // --record: the file a take is recorded to from the start.
+    const QString& record() const { return record_; }
 
 private:
     Action action_ = Action::Run;
@@ -45,6 +49,8 @@ private:
     QString input_;
     bool extended_ = false;
     std::optional<Scale> scale_;
+    QString setup_;
+    QString record_;
 };
 
 } // namespace kelmar

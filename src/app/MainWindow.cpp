@@ -14,6 +14,8 @@
 #include "ui/DecorationImages.h"
 #include "app/GeneralControlsBinding.h"
 #include "app/GeneralMidiPatches.h"
+#include "app/DocumentMenu.h"
+#include "app/ErrorBox.h"
 #include "app/MainMenu.h"
 #include "app/PlayMenu.h"
 #include "ui/Twips.h"
@@ -83,6 +85,9 @@ MainWindow::MainWindow(MidiMessageLayer& midi, QWidget* parent)
                                  [this] { setup_.showModal(); },
                                  [this](int entry) { showHelp(entry); }});
     play_ = new PlayMenu(*this, *areas_);
+    documentErrors_ = new ErrorBox(this);
+    documents_ = new DocumentMenu(*this, [this](const QString& text) { documentErrors_->show(text); });
+    connect(play_, &PlayMenu::shown, documents_, &DocumentMenu::show);
     WheelGuard::guard(this);
 }
 

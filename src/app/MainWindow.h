@@ -18,8 +18,10 @@ class QPushButton;
 
 namespace kelmar {
 
+class ErrorBox;
 class GeneralControls;
 class GeneralControlsBinding;
+class DocumentMenu;
 class MainMenu;
 class MidiMessageLayer;
 class PerformanceAreas;
@@ -63,6 +65,8 @@ public:
     MainMenu& menu() { return *menu_; }
     // Extended Play's switch and menu.
     PlayMenu& play() { return *play_; }
+    // The File menu's setups and takes, shown with the Play menu.
+    DocumentMenu& documents() { return *documents_; }
     // Ends what Extended Play sounds, closes the MIDI devices and ends the
     // program: Exit, closing the window, a termination signal.
     void leave();
@@ -95,6 +99,8 @@ private:
     GeneralControlsBinding* generalBinding_ = nullptr;
     MainMenu* menu_ = nullptr;
     PlayMenu* play_ = nullptr;
+    DocumentMenu* documents_ = nullptr;
+    ErrorBox* documentErrors_ = nullptr;
     MidiSetupController setup_;
     PreferencesController preferences_;
     HelpLinks helpLinks_;

@@ -55,6 +55,12 @@ void PlayMenu::setScale(const Scale& scale)
     showChoices();
 }
 
+void PlayMenu::setNoteMode(NoteMode mode)
+{
+    areas_.performance().setNoteMode(mode);
+    showChoices();
+}
+
 void PlayMenu::build()
 {
     if (menu_)
@@ -84,7 +90,7 @@ void PlayMenu::build()
         connect(choice(notes, notes_, "MnuNotesItem", static_cast<int>(k), NoteCaptions[k]), &QAction::triggered,
                 this, [&performance, k] { performance.setNoteMode(static_cast<NoteMode>(k)); });
     showChoices();
-    emit shown(menu_);
+    emit shown();
 }
 
 QMenu* PlayMenu::submenu(const char* name, const char* caption)

@@ -28,11 +28,12 @@ public:
     // As the check item does: switches Extended Play, showing the menu first.
     void setExtended(bool on);
     void setScale(const Scale& scale);
+    void setNoteMode(NoteMode mode);
     QMenu* menu() const { return menu_; }
 
 signals:
     // The menu has just been added to the menu bar (once a run).
-    void shown(QMenu* menu);
+    void shown();
 
 private:
     void build();

@@ -5,6 +5,7 @@
 
 #include "app/CommandLine.h"
 #include "app/DisplayCheck.h"
+#include "app/DocumentMenu.h"
 #include "app/ErrorBox.h"
 #include "app/MainWindow.h"
 #include "app/PlayMenu.h"
@@ -138,5 +139,7 @@ int main(int argc, char* argv[])
     if (ended)
         return end.leaving(0);
     window.show();
+    if (!command.setup().isEmpty())
+        window.documents().openSetup(command.setup());
     return end.leaving(QApplication::exec());
 }

@@ -32,4 +32,14 @@ void connectPicks(QComboBox* list, QObject* context, Handle handle)
     });
 }
 
+// Picks `position` in `list` as the user would: its handling runs also
+// when the list already shows that entry.
+inline void pickEntry(QComboBox* list, int position)
+{
+    if (list->currentIndex() != position)
+        list->setCurrentIndex(position);
+    else
+        emit list->activated(position);
+}
+
 } // namespace kelmar
