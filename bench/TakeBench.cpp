@@ -81,7 +81,8 @@ long statusKb(const std::string& field)
 
 // A ten-minute take at 200 messages a second, played as fast as the writer
 // (every 200 ms, as in the program) takes them: the resident memory after
-// the first 20,000 messages against its peak over the remaining 100,000.
+// the first 20,000 messages against its peak over the remaining 100,000,
+// and how long stop() waits for the writer's last batch.
 void BM_LongTakeMemory(benchmark::State& state)
 {
     constexpr int Messages = 120'000;
@@ -111,7 +112,9 @@ void BM_LongTakeMemory(benchmark::State& state)
                 std::ofstream("/proc/self/clear_refs") << "5"; // peak resident from here on
             }
         }
+        const auto stopping = std::chrono::steady_clock::now();
         const std::string stopped = recorder.stop();
+        const std::chrono::duration<double, std::micro> stopTook = std::chrono::steady_clock::now() - stopping;
         rig.out.setTap(nullptr);
         if (!stopped.empty())
             state.SkipWithError(stopped.c_str());
@@ -120,6 +123,7 @@ void BM_LongTakeMemory(benchmark::State& state)
         state.counters["peak_over_last_100k_growth_kB"] = static_cast<double>(peak - warm);
         state.counters["file_kB"] = static_cast<double>(std::ifstream(path, std::ios::ate).tellg()) / 1024;
         state.counters["left_out"] = static_cast<double>(recorder.leftOut());
+        state.counters["stop_us"] = stopTook.count();
     }
 }
 

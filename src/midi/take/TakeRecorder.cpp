@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "midi/MidiCodes.h"
-#include "midi/take/StandardMidiFile.h"
 
 namespace kelmar {
 
@@ -59,8 +58,7 @@ std::string TakeRecorder::start(const std::string& path, const std::vector<MidiB
     leftOut_ = 0;
     failure_.clear();
     failed_.store(false, std::memory_order_relaxed);
-    stopping_.store(false, std::memory_order_relaxed);
-    (void)wake_.try_acquire(); // a wake-up the last take left unused
+    stopping_ = false; // no writer runs now
     startedAt_ = now();
     stoppedAt_ = startedAt_;
     try {
@@ -79,8 +77,11 @@ std::string TakeRecorder::stop()
         return {};
     running_ = false;
     stoppedAt_ = now();
-    stopping_.store(true, std::memory_order_release);
-    wake_.release();
+    {
+        const std::lock_guard lock(stopLock_);
+        stopping_ = true;
+    }
+    wake_.notify_one();
     writer_.join();
     return stopReport();
 }
@@ -104,7 +105,9 @@ std::chrono::nanoseconds TakeRecorder::elapsed() const
 
 void TakeRecorder::tapped(const MidiBytes& message, std::int64_t steadyNanoseconds) noexcept
 {
-    if (!running_ || failed_.load(std::memory_order_relaxed) || !StandardMidiFile::isTrackMessage(message))
+    // System messages (clocks above all) are no file events: they need no room.
+    // The writer checks the rest in full.
+    if (!running_ || failed_.load(std::memory_order_relaxed) || message.data[0] >= 0xF0)
         return;
     if (!queue_->push({message, steadyNanoseconds}))
         ++leftOut_;
@@ -121,8 +124,11 @@ void TakeRecorder::write(const std::vector<MidiBytes>& initialMessages)
         fail(why, true, true);
     track.clearPending();
     for (;;) {
-        (void)wake_.try_acquire_for(writeInterval_);
-        const bool ending = stopping_.load(std::memory_order_acquire);
+        bool ending = false;
+        {
+            std::unique_lock lock(stopLock_);
+            ending = wake_.wait_for(lock, writeInterval_, [this] { return stopping_; });
+        }
         drain(track);
         if (ending)
             break;

@@ -6,7 +6,8 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <semaphore>
+#include <condition_variable>
+#include <mutex>
 #include <string>
 #include <system_error>
 #include <thread>
@@ -23,7 +24,8 @@ namespace kelmar {
 
 // Records a take: what the output port sends, into a Standard MIDI File
 // (see StandardMidiFile) that is on disk, complete, as it is played.
-// Set as the output port's tap while a take runs. Sending only queues the
+// It is the output port's tap (messages sent while no take runs are passed
+// by; take it off the port before destroying it). Sending only queues the
 // message (lock-free, bounded, no allocation); a writer thread of the
 // take's own writes the queue to the file every write interval, so that a
 // killed program leaves a file holding all but the last interval or so.
@@ -97,8 +99,11 @@ private:
     std::int64_t startedAt_ = 0;
     std::int64_t stoppedAt_ = 0;
 
-    std::atomic<bool> stopping_{false};
-    std::binary_semaphore wake_{0};
+    // stop() sets it to wake the writer for the end; the lock is held for
+    // no more than that, never while writing.
+    std::mutex stopLock_;
+    std::condition_variable wake_;
+    bool stopping_ = false;
     // The writer's: once failed, it writes nothing more and sending stops queuing.
     std::atomic<bool> failed_{false};
     std::string failure_; // read by stop() once the writer has ended
