@@ -2,7 +2,7 @@
 # Fails when a source file includes a header of a layer it may not use.
 # The layers, each a folder under src/ and a library of its own:
 #   app -> settings, help, performance/widgets, midi/setup -> ui
-#   performance/widgets -> performance -> midi;  midi/{jack,alsa,synth} -> midi
+#   performance/widgets -> performance -> midi;  midi/{jack,alsa,synth,take} -> midi
 # A folder may always include itself; of app, only SystemMidi knows the
 # backends. The logic in performance/ uses no Qt at all.
 # Usage: scripts/check-layers.sh [SOURCE_ROOT]   (default: this checkout's src)
@@ -12,9 +12,9 @@ src="${1:-$(cd "$(dirname "$0")/../src" && pwd)}"
 # The folders a folder's files may include, besides its own.
 allowed() {
   case "$1" in
-    app) echo "ui midi midi/jack midi/alsa midi/synth midi/setup performance performance/widgets settings help" ;;
+    app) echo "ui midi midi/jack midi/alsa midi/synth midi/setup midi/take performance performance/widgets settings help" ;;
     ui | midi) echo "" ;;
-    midi/jack | midi/alsa | midi/synth) echo "midi" ;;
+    midi/jack | midi/alsa | midi/synth | midi/take) echo "midi" ;;
     midi/setup) echo "midi ui" ;;
     performance) echo "midi" ;;
     performance/widgets) echo "performance midi ui" ;;

@@ -11,7 +11,7 @@ packages=(
   fonts-liberation2
 )
 test_packages=(
-  libgtest-dev libbenchmark-dev jackd2 fluidsynth
+  libgtest-dev libbenchmark-dev jackd2 fluidsynth python3-mido
   pipewire-bin pipewire-jack
   xvfb xdotool x11-utils imagemagick
   desktop-file-utils appstream man-db lintian

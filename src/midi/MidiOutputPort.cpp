@@ -1,6 +1,9 @@
 #include "midi/MidiOutputPort.h"
 
+#include <chrono>
+
 #include "midi/MidiMessage.h"
+#include "midi/MidiTap.h"
 
 namespace kelmar {
 
@@ -118,6 +121,8 @@ void MidiOutputPort::transmit()
     if (!device_)
         return;
     if (const auto message = encodeShortMessage(status_, data1_, data2_)) {
+        if (tap_) // the time it was taken, before the device's own work
+            tap_->tapped(*message, std::chrono::steady_clock::now().time_since_epoch().count());
         device_->send(*message);
         lastSent_.record(*message);
         if (!dropsReported_ && device_->dropped() > 0)

@@ -13,6 +13,8 @@
 
 namespace kelmar {
 
+class MidiTap;
+
 // The output port: fields and commands through which the program sends MIDI.
 // Commands: 1 open the device at DeviceIndex (-1 the default output),
 // 2 close, 7 transmit Status/Data1/Data2 as one message.
@@ -64,6 +66,9 @@ public:
     // What this port last handed its device on each channel; forgotten
     // whenever a device closes, since the next one may hold other values.
     const LastSentValues& lastSent() const { return lastSent_; }
+    // Shown every message handed to a device from now on; null for none.
+    // The tap must outlive its setting (set null before destroying it).
+    void setTap(MidiTap* tap) { tap_ = tap; }
 
 private:
     void open();
@@ -88,6 +93,7 @@ private:
     bool dropsReported_ = false;
     bool lossReported_ = false;
     LastSentValues lastSent_;
+    MidiTap* tap_ = nullptr;
 };
 
 } // namespace kelmar
