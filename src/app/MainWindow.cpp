@@ -164,9 +164,11 @@ void MainWindow::closeEvent(QCloseEvent* event)
 }
 
 // Notes Extended Play started end first; without it nothing more is sent.
+// A take is ended and written whole.
 void MainWindow::leave()
 {
     areas_->performance().endAllNotes();
+    documents_->endTake(); // complete, with what was just sent
     midi_.CloseMidi();
 }
 

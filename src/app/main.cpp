@@ -141,5 +141,7 @@ int main(int argc, char* argv[])
     window.show();
     if (!command.setup().isEmpty())
         window.documents().openSetup(command.setup());
+    if (!command.record().isEmpty())
+        window.documents().startTake(command.record());
     return end.leaving(QApplication::exec());
 }

@@ -14,6 +14,7 @@ namespace kelmar::test {
 namespace {
 
 struct StoredEvent {
+    std::uint64_t microseconds = 0; // jack_get_time() of the cycle that brought it
     std::uint32_t size = 0; // as received; bytes beyond MaxEventBytes are not kept
     std::array<std::uint8_t, JackReceiver::MaxEventBytes> bytes{};
 };
@@ -77,11 +78,13 @@ int JackReceiver::onProcess(jack_nframes_t frames, void* shared)
     s.cycles.fetch_add(1); // counted as it begins: events it brings count in
     void* in = jack_port_get_buffer(s.inPort, frames);
     const jack_nframes_t count = jack_midi_get_event_count(in);
+    const jack_time_t now = count > 0 ? jack_get_time() : 0;
     for (jack_nframes_t i = 0; i < count; ++i) {
         jack_midi_event_t event;
         if (jack_midi_event_get(&event, in, i) != 0)
             continue;
         StoredEvent stored;
+        stored.microseconds = now;
         stored.size = static_cast<std::uint32_t>(event.size);
         std::copy_n(event.buffer, std::min(event.size, MaxEventBytes), stored.bytes.begin());
         if (!s.in.push(stored))
@@ -106,6 +109,7 @@ void JackReceiver::drain()
     while (const StoredEvent* event = shared_->in.front()) {
         const auto kept = std::min<std::size_t>(event->size, MaxEventBytes);
         received_.emplace_back(event->bytes.begin(), event->bytes.begin() + static_cast<std::ptrdiff_t>(kept));
+        receivedAt_.push_back(event->microseconds);
         shared_->in.pop();
     }
 }
@@ -131,6 +135,13 @@ void JackReceiver::clear()
 {
     drain();
     received_.clear();
+    receivedAt_.clear();
+}
+
+const std::vector<std::uint64_t>& JackReceiver::receivedAt()
+{
+    drain();
+    return receivedAt_;
 }
 
 std::uint64_t JackReceiver::arrived() const

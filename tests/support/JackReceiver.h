@@ -37,6 +37,9 @@ public:
 
     // Every event received since the last clear(), in order.
     const std::vector<Event>& received();
+    // When each of them arrived: the microseconds of JACK's clock
+    // (jack_get_time) at the start of the cycle that brought it.
+    const std::vector<std::uint64_t>& receivedAt();
     // Waits (bounded) until at least `count` events have been received.
     bool waitFor(std::size_t count, std::chrono::milliseconds limit = std::chrono::seconds(5));
     // Forgets what was received so far.
@@ -62,6 +65,7 @@ private:
     jack_client_t* client_ = nullptr;
     std::string name_;
     std::vector<Event> received_;
+    std::vector<std::uint64_t> receivedAt_;
 };
 
 } // namespace kelmar::test

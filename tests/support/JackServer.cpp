@@ -423,9 +423,10 @@ const std::string& JackServer::Peer::errors()
     return errors_;
 }
 
-JackServer::JackServer(Scheduling scheduling)
+JackServer::JackServer(Scheduling scheduling, int periodFrames)
     : kind_(serverKind())
     , scheduling_(scheduling)
+    , periodFrames_(periodFrames)
     , name_(uniqueName())
 {
     if (kind_ == ServerKind::PipeWire) {
@@ -484,7 +485,7 @@ pid_t JackServer::spawnJackd(int log)
     if (!failure_.empty())
         return -1;
     const std::string rate = std::to_string(SampleRate);
-    const std::string frames = std::to_string(PeriodFrames);
+    const std::string frames = std::to_string(periodFrames_);
     // Synchronous mode with a generous client timeout: on a loaded machine
     // jackd's asynchronous mode can, after an overrun, stop running a
     // client altogether.

@@ -100,8 +100,9 @@ public:
     // busy machine's; tests use Plain, which any machine allows.
     enum class Scheduling { Plain, Realtime };
 
-    // Starts the server and waits until it answers; see running().
-    explicit JackServer(Scheduling scheduling = Scheduling::Plain);
+    // Starts the server and waits until it answers; see running(). A jackd
+    // server runs periods of `periodFrames` (PipeWire's keep PeriodFrames).
+    explicit JackServer(Scheduling scheduling = Scheduling::Plain, int periodFrames = PeriodFrames);
     ~JackServer();
     JackServer(const JackServer&) = delete;
     JackServer& operator=(const JackServer&) = delete;
@@ -149,6 +150,7 @@ private:
 
     const ServerKind kind_;
     const Scheduling scheduling_;
+    const int periodFrames_;
     std::string name_;
     std::string runtimeDir_; // PipeWire's socket and configuration
     std::string failure_;

@@ -52,6 +52,10 @@ std::string TakeRecorder::start(const std::string& path, const std::vector<MidiB
 {
     if (running_)
         return "A take is already being recorded to " + path_ + ".";
+    if (!writerEnded_.load())
+        return "The take " + path_ + " is still being written; try again in a moment.";
+    if (writer_.joinable())
+        writer_.join(); // a take stopped without waiting: its writer has ended
     if (const std::error_code why = file_.create(path))
         return "The take cannot be written to " + path + ": " + why.message() + ".";
     path_ = path;
@@ -61,9 +65,17 @@ std::string TakeRecorder::start(const std::string& path, const std::vector<MidiB
     stopping_ = false; // no writer runs now
     startedAt_ = now();
     stoppedAt_ = startedAt_;
+    done_ = nullptr;
+    writerEnded_.store(false);
     try {
-        writer_ = std::thread([this, initialMessages] { write(initialMessages); });
+        writer_ = std::thread([this, initialMessages] {
+            write(initialMessages);
+            if (done_)
+                done_(stopReport());
+            writerEnded_.store(true);
+        });
     } catch (const std::system_error& e) {
+        writerEnded_.store(true);
         (void)file_.close();
         return "The take cannot be recorded: " + std::string(e.what()) + ".";
     }
@@ -73,17 +85,30 @@ std::string TakeRecorder::start(const std::string& path, const std::vector<MidiB
 
 std::string TakeRecorder::stop()
 {
+    const bool stopped = requestStop(nullptr);
+    if (writer_.joinable())
+        writer_.join();
+    return stopped ? stopReport() : std::string();
+}
+
+void TakeRecorder::stopLater(std::function<void(const std::string&)> done)
+{
+    requestStop(std::move(done));
+}
+
+bool TakeRecorder::requestStop(std::function<void(const std::string&)> done)
+{
     if (!running_)
-        return {};
+        return false;
     running_ = false;
     stoppedAt_ = now();
     {
         const std::lock_guard lock(stopLock_);
+        done_ = std::move(done);
         stopping_ = true;
     }
     wake_.notify_one();
-    writer_.join();
-    return stopReport();
+    return true;
 }
 
 std::string TakeRecorder::stopReport() const

@@ -56,6 +56,11 @@ public:
     // end. Empty when the take is complete; else what went wrong (the
     // failure the listener was told of, messages that had to be left out).
     std::string stop();
+    // As stop(), without waiting: the writer thread ends the file by itself
+    // and then calls `done` (on that thread) with what stop() would return.
+    // A take that stopped this way is joined by the next start or the
+    // destructor; start() refuses while its writer is still at work.
+    void stopLater(std::function<void(const std::string&)> done);
     // Told once, on the writer thread, when the file cannot be written any
     // more; the take then keeps what was written until then and playing
     // goes on. Set it while no take runs.
@@ -83,6 +88,8 @@ private:
     void finish(TakeTrack& track);
     void fail(std::error_code why, bool firstWrite, bool tell);
     std::string stopReport() const;
+    // Asks the writer to end the take; false when none runs.
+    bool requestStop(std::function<void(const std::string&)> done);
 
     const std::chrono::milliseconds writeInterval_;
     std::unique_ptr<Queue> queue_;
@@ -104,6 +111,8 @@ private:
     std::mutex stopLock_;
     std::condition_variable wake_;
     bool stopping_ = false;
+    std::function<void(const std::string&)> done_; // stopLater's, called by the writer at its end
+    std::atomic<bool> writerEnded_{true};
     // The writer's: once failed, it writes nothing more and sending stops queuing.
     std::atomic<bool> failed_{false};
     std::string failure_; // read by stop() once the writer has ended
