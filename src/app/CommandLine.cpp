@@ -59,7 +59,9 @@ CommandLine::CommandLine(const QStringList& arguments)
                                    "FILE");
     const QCommandLineOption record("record", "Record what is played, from the start, to the Standard MIDI File FILE.",
                                     "FILE");
-    parser.addOptions({help, version, list, output, input, extended, scale, setup, record});
+    const QCommandLineOption bigPicture("big-picture", "Open the Big Picture window, area 0's picture as large as "
+                                                       "its window, once the MIDI Setup dialog is done.");
+    parser.addOptions({help, version, list, output, input, extended, scale, bigPicture, setup, record});
     acceptQtOptions(parser);
 
     if (!parser.parse(arguments)) {
@@ -85,6 +87,7 @@ CommandLine::CommandLine(const QStringList& arguments)
     output_ = parser.value(output);
     input_ = parser.value(input);
     extended_ = parser.isSet(extended);
+    bigPicture_ = parser.isSet(bigPicture);
     setup_ = parser.value(setup);
     record_ = parser.value(record);
     if (parser.isSet(scale))

@@ -37,6 +37,8 @@ public:
     bool extended() const { return extended_; }
     // --scale: the scale Extended Play keeps pitch axes to; none for the default.
     const std::optional<Scale>& scale() const { return scale_; }
+    // --big-picture: the Big Picture window on area 0 once the setup dialog is done.
+    bool bigPicture() const { return bigPicture_; }
     // --setup: a performance setup to open once the setup dialog is done.
     const QString& setup() const { return setup_; }
     // --record: the file a take is recorded to from the start.
@@ -48,6 +50,7 @@ private:
     QString output_;
     QString input_;
     bool extended_ = false;
+    bool bigPicture_ = false;
     std::optional<Scale> scale_;
     QString setup_;
     QString record_;

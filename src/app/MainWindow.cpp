@@ -23,6 +23,7 @@
 #include "ui/WindowFonts.h"
 #include "help/AboutBox.h"
 #include "midi/MidiMessageLayer.h"
+#include "performance/widgets/BigPicture.h"
 #include "performance/widgets/PerformanceAreas.h"
 
 namespace kelmar {
@@ -88,6 +89,8 @@ MainWindow::MainWindow(MidiMessageLayer& midi, QWidget* parent)
     documentErrors_ = new ErrorBox(this);
     documents_ = new DocumentMenu(*this, [this](const QString& text) { documentErrors_->show(text); });
     connect(play_, &PlayMenu::shown, documents_, &DocumentMenu::show);
+    connect(play_, &PlayMenu::bigPictureAsked, this,
+            [this] { showBigPicture(areas_->performance().state().CurrentArea); });
     WheelGuard::guard(this);
 }
 
@@ -155,6 +158,16 @@ void MainWindow::showHelp(int entry)
         about_ = new AboutBox(this);
     about_->show();
     about_->raise();
+}
+
+void MainWindow::showBigPicture(int area)
+{
+    if (!bigPicture_)
+        bigPicture_ = new BigPicture(*areas_, this);
+    bigPicture_->showArea(area);
+    bigPicture_->show();
+    bigPicture_->raise();
+    bigPicture_->activateWindow();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

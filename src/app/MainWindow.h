@@ -8,6 +8,7 @@
 #include "app/FormulatorWidgets.h"
 #include "app/GeneralControlWidgets.h"
 #include "help/AboutBox.h"
+#include "performance/widgets/BigPicture.h"
 #include "help/HelpLinks.h"
 #include "midi/setup/MidiSetupController.h"
 #include "settings/PreferencesController.h"
@@ -67,6 +68,9 @@ public:
     PlayMenu& play() { return *play_; }
     // The File menu's setups and takes, shown with the Play menu.
     DocumentMenu& documents() { return *documents_; }
+    // Opens the Big Picture window on performance area `area` (0..3).
+    void showBigPicture(int area);
+    BigPicture* bigPicture() const { return bigPicture_; }
     // Ends what Extended Play sounds, closes the MIDI devices and ends the
     // program: Exit, closing the window, a termination signal.
     void leave();
@@ -105,6 +109,7 @@ private:
     PreferencesController preferences_;
     HelpLinks helpLinks_;
     QPointer<AboutBox> about_;
+    QPointer<BigPicture> bigPicture_;
 };
 
 } // namespace kelmar

@@ -71,6 +71,10 @@ void PlayMenu::build()
     auto* help = window_.findChild<QMenu*>("MnuHelp");
     window_.menuBar()->insertMenu(help ? help->menuAction() : nullptr, menu_);
     menu_->addAction(extended_);
+    QAction* big = menu_->addAction("&Big Picture");
+    big->setObjectName("MnuBigPicture");
+    big->setShortcut(QKeySequence(Qt::Key_F11));
+    connect(big, &QAction::triggered, this, &PlayMenu::bigPictureAsked);
     menu_->addSeparator();
 
     MousePerformance& performance = areas_.performance();

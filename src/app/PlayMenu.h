@@ -34,6 +34,8 @@ public:
 signals:
     // The menu has just been added to the menu bar (once a run).
     void shown();
+    // "&Big Picture" (F11) was chosen.
+    void bigPictureAsked();
 
 private:
     void build();

@@ -143,5 +143,7 @@ int main(int argc, char* argv[])
         window.documents().openSetup(command.setup());
     if (!command.record().isEmpty())
         window.documents().startTake(command.record());
+    if (command.bigPicture())
+        window.showBigPicture(0);
     return end.leaving(QApplication::exec());
 }

@@ -16,6 +16,7 @@
 #include <set>
 
 #include "app/PlayMenu.h"
+#include "performance/widgets/BigPicture.h"
 #include "performance/widgets/PerformanceAreas.h"
 #include "performance/widgets/PerformancePicture.h"
 #include "support/EventLoop.h"
@@ -128,4 +129,21 @@ TEST_F(PlayMenuTest, LimitBoxesShowTheValueInUseAndLeavingEndsTheNote)
     action("Exit")->trigger();
     EXPECT_TRUE(ended);
     EXPECT_EQ(started.midi.sent(), (Bytes{{0x80, 0, 64}}));
+}
+
+TEST_F(PlayMenuTest, TheBigPicturePlaysItsAreaScaledToItsOwnSize)
+{
+    started.window.showBigPicture(0);
+    BigPicture* big = started.window.bigPicture();
+    ASSERT_NE(big, nullptr);
+    EXPECT_EQ(big->windowTitle(), "Big Picture");
+    big->resize(1000, 700);
+    PerformancePicture* picture = big->picture();
+    ASSERT_TRUE(test::waitUntil([&] { return picture->size() == QSize(1000, 700); }));
+    started.midi.clear();
+    const QPointF at(500, 350); // value 63, 63 of 0..126 at this size
+    QMouseEvent move(QEvent::MouseMove, at, picture->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(picture, &move);
+    EXPECT_EQ(started.midi.sent(), (Bytes{{0x90, 65, 63}}));
+    EXPECT_EQ(area(0).InfoLabel->text(), "Pitch 65, Vel 63");
 }

@@ -53,13 +53,7 @@ PerformanceAreas::PerformanceAreas(MidiMessageLayer& midi, QWidget* container)
 void PerformanceAreas::connectArea(const PerformanceAreaWidgets& w)
 {
     const int i = w.index;
-    connect(w.PerformanceImage, &PerformancePicture::pointerMoved, this,
-            [this, i](QPointF at) { PerformanceImageMouseMove(i, at); });
-    connect(w.PerformanceImage, &PerformancePicture::buttonPressed, this,
-            [this, i](Qt::MouseButton button, QPointF at) { PerformanceImageMouseDown(i, button, at); });
-    connect(w.PerformanceImage, &PerformancePicture::buttonReleased, this,
-            [this, i](Qt::MouseButton button, QPointF at) { PerformanceImageMouseUp(i, button, at); });
-    connect(w.PerformanceImage, &PerformancePicture::pointerLeft, this, [this, i] { PerformanceImageLeft(i); });
+    playFrom(i, w.PerformanceImage);
     for (QLineEdit* box : {w.VLimitMin, w.VLimitMax, w.HLimitMin, w.HLimitMax})
         connect(box, &QLineEdit::textChanged, this, [this, i] { LimitChanged(i); });
     for (QLineEdit* box : {w.VLimitMin, w.VLimitMax})
@@ -73,6 +67,20 @@ void PerformanceAreas::connectArea(const PerformanceAreaWidgets& w)
     // pair and what the area shows.
     connectPicks(w.HeightCombo, this, [this, i](int position) { HeightComboPicked(i, position); });
     connectPicks(w.WidthCombo, this, [this, i](int position) { WidthComboPicked(i, position); });
+}
+
+void PerformanceAreas::playFrom(int index, PerformancePicture* picture)
+{
+    connect(picture, &PerformancePicture::pointerMoved, this,
+            [this, index, picture](QPointF at) { PerformanceImageMouseMove(index, picture, at); });
+    connect(picture, &PerformancePicture::buttonPressed, this, [this, index, picture](Qt::MouseButton button, QPointF at) {
+        PerformanceImageMouseDown(index, picture, button, at);
+    });
+    connect(picture, &PerformancePicture::buttonReleased, this,
+            [this, index, picture](Qt::MouseButton button, QPointF at) {
+                PerformanceImageMouseUp(index, picture, button, at);
+            });
+    connect(picture, &PerformancePicture::pointerLeft, this, [this, index] { PerformanceImageLeft(index); });
 }
 
 void PerformanceAreas::fillAxisLists()
@@ -112,19 +120,21 @@ void PerformanceAreas::setExtended(bool on)
     }
 }
 
-void PerformanceAreas::PerformanceImageMouseMove(int index, QPointF position)
+void PerformanceAreas::PerformanceImageMouseMove(int index, const PerformancePicture* picture, QPointF position)
 {
-    showReadout(index, performance_.pointerMoved(index, sample(index, position)));
+    showReadout(index, performance_.pointerMoved(index, sample(index, picture, position)));
 }
 
-void PerformanceAreas::PerformanceImageMouseDown(int index, Qt::MouseButton button, QPointF position)
+void PerformanceAreas::PerformanceImageMouseDown(int index, const PerformancePicture* picture, Qt::MouseButton button,
+                                                 QPointF position)
 {
-    showReadout(index, performance_.buttonPressed(index, pointerButton(button), sample(index, position)));
+    showReadout(index, performance_.buttonPressed(index, pointerButton(button), sample(index, picture, position)));
 }
 
-void PerformanceAreas::PerformanceImageMouseUp(int index, Qt::MouseButton button, QPointF position)
+void PerformanceAreas::PerformanceImageMouseUp(int index, const PerformancePicture* picture, Qt::MouseButton button,
+                                               QPointF position)
 {
-    performance_.buttonReleased(index, pointerButton(button), sample(index, position));
+    performance_.buttonReleased(index, pointerButton(button), sample(index, picture, position));
 }
 
 void PerformanceAreas::PerformanceImageLeft(int index) { performance_.pointerLeft(index); }
@@ -171,20 +181,20 @@ void PerformanceAreas::LimitFinished(int index, PictureAxis axis)
     show(high, used.maxIsNumber, used.range.max);
 }
 
-PointerSample PerformanceAreas::sample(int index, QPointF position) const
+PointerSample PerformanceAreas::sample(int index, const PerformancePicture* picture, QPointF position) const
 {
     const PerformanceAreaWidgets& w = area(index);
     PointerSample s;
     s.x = position.x();
     s.y = position.y();
-    s.width = w.PerformanceImage->width();
-    s.height = w.PerformanceImage->height();
+    s.width = picture->width();
+    s.height = picture->height();
     s.perfEnabled = w.PerfCheck->isChecked();
     s.mouseDownOnly = w.MouseDownCheck->isChecked();
     s.pitchText = w.PitchText->text().toStdString();
     s.velText = w.VelText->text().toStdString();
     if (performance_.extended()) {
-        s.leftButtonHeld = w.PerformanceImage->buttonsHeld().testFlag(Qt::LeftButton);
+        s.leftButtonHeld = picture->buttonsHeld().testFlag(Qt::LeftButton);
         s.vLimitMinText = w.VLimitMin->text().toStdString();
         s.vLimitMaxText = w.VLimitMax->text().toStdString();
         s.hLimitMinText = w.HLimitMin->text().toStdString();
@@ -195,8 +205,11 @@ PointerSample PerformanceAreas::sample(int index, QPointF position) const
 
 void PerformanceAreas::showReadout(int index, const std::optional<std::string>& readout)
 {
-    if (readout)
-        showValue(area(index).InfoLabel, QString::fromStdString(*readout));
+    if (!readout)
+        return;
+    const QString text = QString::fromStdString(*readout);
+    showValue(area(index).InfoLabel, text);
+    emit readoutShown(index, text);
 }
 
 void PerformanceAreas::showPair(int index, const PairView& view)

@@ -13,6 +13,7 @@
 namespace kelmar {
 
 class MidiMessageLayer;
+class PerformancePicture;
 struct PairView;
 
 // The four performance areas: their widgets and the handlers that feed the
@@ -42,6 +43,15 @@ public:
     // or what the classic rules show for a pair picked meanwhile.
     void setExtended(bool on);
 
+    // Plays area `index` from `picture` too (a picture of another size in a
+    // window of its own): its events act as the area's own picture's do,
+    // scaled to its size, and write the area's readout.
+    void playFrom(int index, PerformancePicture* picture);
+
+signals:
+    // An area's readout has just been written.
+    void readoutShown(int index, const QString& text);
+
 private:
     // What an area showed under the classic rules when Extended Play came on.
     struct ClassicLook {
@@ -53,9 +63,9 @@ private:
 
     void connectArea(const PerformanceAreaWidgets& w);
 
-    void PerformanceImageMouseMove(int index, QPointF position);
-    void PerformanceImageMouseDown(int index, Qt::MouseButton button, QPointF position);
-    void PerformanceImageMouseUp(int index, Qt::MouseButton button, QPointF position);
+    void PerformanceImageMouseMove(int index, const PerformancePicture* picture, QPointF position);
+    void PerformanceImageMouseDown(int index, const PerformancePicture* picture, Qt::MouseButton button, QPointF position);
+    void PerformanceImageMouseUp(int index, const PerformancePicture* picture, Qt::MouseButton button, QPointF position);
     void PerformanceImageLeft(int index);
     void PerfCheckToggled(int index, bool checked);
     void HeightComboPicked(int index, int position);
@@ -66,7 +76,7 @@ private:
     // value in use (clamped to what the axis' parameter takes).
     void LimitFinished(int index, PictureAxis axis);
 
-    PointerSample sample(int index, QPointF position) const;
+    PointerSample sample(int index, const PerformancePicture* picture, QPointF position) const;
     void showReadout(int index, const std::optional<std::string>& readout);
     void showPair(int index, const PairView& view);
 

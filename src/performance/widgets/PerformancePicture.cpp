@@ -36,10 +36,26 @@ QPointF PerformancePicture::pointFor(QPoint values) const
     return {(values.x() + 0.5) * width() / ValueCount, (values.y() + 0.5) * height() / ValueCount};
 }
 
+void PerformancePicture::setGuides(std::vector<Guide> rows, std::vector<Guide> columns)
+{
+    rows_ = std::move(rows);
+    columns_ = std::move(columns);
+    update();
+}
+
+void PerformancePicture::setCaption(const QString& caption)
+{
+    if (caption == caption_)
+        return;
+    caption_ = caption;
+    update();
+}
+
 void PerformancePicture::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.drawImage(rect(), image_);
+    paintGuides(painter);
     if (!hasFocus())
         return;
     // The focus: a dotted white frame, and the play position as a small ring.
@@ -47,6 +63,38 @@ void PerformancePicture::paintEvent(QPaintEvent*)
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
     painter.setPen(QPen(Qt::white, 1));
     painter.drawEllipse(pointFor(play_), MarkerRadius, MarkerRadius);
+}
+
+// Faint lines and small labels, and the caption large in the top-left
+// corner: nothing covers the picture where the pointer plays.
+void PerformancePicture::paintGuides(QPainter& painter) const
+{
+    if (rows_.empty() && columns_.empty() && caption_.isEmpty())
+        return;
+    const QColor faint(255, 255, 255, 70);
+    const QColor label(255, 255, 255, 150);
+    painter.setPen(faint);
+    for (const Guide& g : rows_) {
+        const int y = static_cast<int>(g.at * height());
+        painter.drawLine(0, y, width(), y);
+    }
+    for (const Guide& g : columns_) {
+        const int x = static_cast<int>(g.at * width());
+        painter.drawLine(x, 0, x, height());
+    }
+    painter.setPen(label);
+    for (const Guide& g : rows_)
+        painter.drawText(QPointF(4, g.at * height() - 3), g.label);
+    for (const Guide& g : columns_)
+        painter.drawText(QPointF(g.at * width() + 3, height() - 4), g.label);
+    if (caption_.isEmpty())
+        return;
+    QFont big = painter.font();
+    big.setPixelSize(std::max(14, height() / 14));
+    big.setBold(true);
+    painter.setFont(big);
+    painter.setPen(QColor(255, 255, 255, 200));
+    painter.drawText(rect().adjusted(12, 8, -12, -8), Qt::AlignTop | Qt::AlignRight, caption_);
 }
 
 void PerformancePicture::mouseMoveEvent(QMouseEvent* event)

@@ -3,7 +3,10 @@
 #include <QImage>
 #include <QPoint>
 #include <QPointF>
+#include <QString>
 #include <QWidget>
+
+#include <vector>
 
 #include "performance/PerformanceScaling.h"
 
@@ -35,6 +38,17 @@ public:
     // The buttons held during the last event reported (Space counts as the left).
     Qt::MouseButtons buttonsHeld() const { return held_; }
 
+    // Lines across the picture where bands meet, each with a label, drawn
+    // faintly: the positions are fractions of the height from the top
+    // (rows) or of the width from the left (columns).
+    struct Guide {
+        double at = 0;
+        QString label;
+    };
+    void setGuides(std::vector<Guide> rows, std::vector<Guide> columns);
+    // A text drawn large at the picture's corner (what was just played).
+    void setCaption(const QString& caption);
+
 signals:
     void pointerMoved(QPointF position);
     void buttonPressed(Qt::MouseButton button, QPointF position);
@@ -58,7 +72,12 @@ private:
     bool movePlayPosition(int key, int step);
 
     QImage image_;
+    void paintGuides(QPainter& painter) const;
+
     QPoint play_{MaxValue / 2, MaxValue / 2};
+    std::vector<Guide> rows_;
+    std::vector<Guide> columns_;
+    QString caption_;
     Qt::MouseButtons held_;
 };
 
