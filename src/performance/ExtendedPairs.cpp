@@ -5,13 +5,15 @@
 #include <charconv>
 #include <system_error>
 
+#include "midi/MidiCodes.h"
 #include "performance/Scale.h"
 
 namespace kelmar {
 
 namespace {
 
-constexpr int ParameterCount = static_cast<int>(AxisParameterNames.size());
+constexpr int ParameterCount = static_cast<int>(ExtendedAxisParameterNames.size());
+constexpr int ClassicParameterCount = static_cast<int>(AxisParameterNames.size());
 
 // A velocity from VelText: a whole number, at least 1 (a note-on of
 // velocity 0 would end the note), at most 127.
@@ -75,6 +77,13 @@ void addItem(ReadoutText& readout, AxisParameter parameter, const std::optional<
         break;
     case AxisParameter::Programme:
         readout.add("Prog ");
+        break;
+    case AxisParameter::PitchBend: // counted from the centre, as the boxes are
+        readout.add("Bend ");
+        readout.add(*value - midi::PitchBendCentre);
+        return;
+    case AxisParameter::Modulation:
+        readout.add("Mod ");
         break;
     }
     readout.add(*value);
@@ -148,12 +157,21 @@ std::optional<CellOutcome> ExtendedPairs::play(const PairCell& cell, const CellI
     takeValue(out.programme, cell, in, AxisParameter::Programme);
     takeValue(out.pan, cell, in, AxisParameter::Pan);
     takeValue(out.volume, cell, in, AxisParameter::Volume);
+    takeValue(out.modulation, cell, in, AxisParameter::Modulation);
+    takeValue(out.bend, cell, in, AxisParameter::PitchBend);
     out.note = noteOf(cell, in);
     ReadoutText readout;
     addItem(readout, cell.vertical, in.vertical);
     addItem(readout, cell.horizontal, in.horizontal);
     out.readout = readout.str();
     return out;
+}
+
+bool ExtendedPairs::extendedOnly(int code)
+{
+    const std::optional<PairCell> cell = cellOf(code);
+    return cell && (static_cast<int>(cell->vertical) >= ClassicParameterCount
+                    || static_cast<int>(cell->horizontal) >= ClassicParameterCount);
 }
 
 PairView ExtendedPairs::viewOf(int code)

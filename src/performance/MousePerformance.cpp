@@ -82,11 +82,15 @@ PairView MousePerformance::view(int area) const
 ResolvedLimits MousePerformance::limitsInUse(int area, PictureAxis axis, const std::string& minText,
                                              const std::string& maxText) const
 {
+    return AxisLimits::resolve(parameterOn(area, axis), minText, maxText);
+}
+
+AxisParameter MousePerformance::parameterOn(int area, PictureAxis axis) const
+{
     const int part = axis == PictureAxis::Vertical ? pairs_.HeightPart(area) / 10 : pairs_.WidthPart(area);
     // a position outside both lists reads as the first parameter
-    const bool listed = part >= 0 && part < static_cast<int>(AxisParameterNames.size());
-    const auto parameter = listed ? static_cast<AxisParameter>(part) : AxisParameter::Pitch;
-    return AxisLimits::resolve(parameter, minText, maxText);
+    const bool listed = part >= 0 && part < static_cast<int>(ExtendedAxisParameterNames.size());
+    return listed ? static_cast<AxisParameter>(part) : AxisParameter::Pitch;
 }
 
 std::optional<std::string> MousePerformance::scaleAndDispatch(const PointerSample& sample)

@@ -79,6 +79,8 @@ public:
     const PerformanceState& state() const { return state_; }
 
 private:
+    // The parameter the area's `axis` plays, in Extended Play's list.
+    AxisParameter parameterOn(int area, PictureAxis axis) const;
     std::optional<std::string> scaleAndDispatch(const PointerSample& sample);
     void apply(const PairOutcome& outcome);
 

@@ -186,5 +186,13 @@ TEST(AxisLimitsTest, BoxesNarrowTheRangeInTheirOwnUnits)
     EXPECT_EQ(AxisLimits::toWire(P::Pan, {3, 1}), (AxisRange{3, 1}));
 }
 
+TEST(AxisLimitsTest, PitchBendBoxesCountFromTheCentre)
+{
+    EXPECT_EQ(AxisLimits::resolve(AxisParameter::PitchBend, "-9000", "9000"),
+              (ResolvedLimits{{-8192, 8191}, true, true}));
+    EXPECT_EQ(AxisLimits::resolve(AxisParameter::Modulation, "", "300"), (ResolvedLimits{{0, 127}, false, true}));
+    EXPECT_EQ(AxisLimits::toWire(AxisParameter::PitchBend, {8191, -8192}), (AxisRange{16383, 0}));
+}
+
 } // namespace
 } // namespace kelmar

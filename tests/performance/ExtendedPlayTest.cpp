@@ -312,5 +312,148 @@ TEST(ExtendedPlayTest, ViewsAndLimitsOfTheCells)
               (ResolvedLimits{{127, 127}, true, false}));
 }
 
+PointerSample withHLimits(PointerSample s, const char* min, const char* max)
+{
+    s.hLimitMinText = min;
+    s.hLimitMaxText = max;
+    return s;
+}
+
+TEST(ExtendedPlayTest, BendAndModulationCells)
+{
+    // a full bend axis 128 wide has 128 bands a pixel: band 128 x (x + 8192)
+    const struct {
+        P vertical, horizontal;
+        PointerSample sample;
+        Bytes bytes;
+        std::string readout;
+    } cases[] = {
+        {P::Pitch, P::PitchBend, at(64, 65), {{0xE0, 0, 64}, {0x90, 62, 100}}, "Pitch 62 D4, Bend 0"},
+        {P::Pitch, P::PitchBend, at(128, 65, 256), {{0xE0, 0, 64}, {0x90, 62, 100}}, "Pitch 62 D4, Bend 0"},
+        {P::Pitch, P::PitchBend, at(0, 65), {{0xE0, 0, 0}, {0x90, 62, 100}}, "Pitch 62 D4, Bend -8192"},
+        {P::Pitch, P::PitchBend, at(200, 65), {{0xE0, 127, 127}, {0x90, 62, 100}}, "Pitch 62 D4, Bend 8191"},
+        {P::Pitch, P::PitchBend, withHLimits(at(0, 65), "8191", "-8192"), {{0xE0, 127, 127}, {0x90, 62, 100}},
+         "Pitch 62 D4, Bend 8191"},
+        {P::Pitch, P::PitchBend, withHLimits(at(64, 65), "-9000", "9000"), {{0xE0, 0, 64}, {0x90, 62, 100}},
+         "Pitch 62 D4, Bend 0"},
+        {P::Pitch, P::PitchBend, withHLimits(at(9, 65), "100", "100"), {{0xE0, 100, 64}, {0x90, 62, 100}},
+         "Pitch 62 D4, Bend 100"},
+        {P::Pitch, P::PitchBend, withHLimits(at(9, 65), "-1", "-1"), {{0xE0, 127, 63}, {0x90, 62, 100}},
+         "Pitch 62 D4, Bend -1"},
+        {P::Velocity, P::PitchBend, at(64, 37, 128, 127), {{0xE0, 0, 64}, {0x90, 60, 90}}, "Vel 90, Bend 0"},
+        {P::PitchBend, P::Modulation, at(64, 63), {{0xB0, 1, 64}, {0xE0, 0, 64}}, "Bend 0, Mod 64"},
+        {P::Volume, P::Modulation, at(64, 27), {{0xB0, 7, 100}, {0xB0, 1, 64}}, "Volume 100, Mod 64"},
+        {P::Programme, P::PitchBend, at(0, 122), {{0xC0, 5}, {0xE0, 0, 0}}, "Prog 5, Bend -8192"},
+        {P::Modulation, P::Pitch, at(62, 27), {{0xB0, 1, 100}, {0x90, 62, 100}}, "Mod 100, Pitch 62 D4"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.readout);
+        Rig rig(c.vertical, c.horizontal);
+        EXPECT_EQ(rig.performance.pointerMoved(0, c.sample), c.readout);
+        EXPECT_EQ(rig.take(), c.bytes);
+    }
+}
+
+TEST(ExtendedPlayTest, BendAndModulationGoOutOnlyWhenTheyDifferFromTheLastSent)
+{
+    Rig bend(P::Pitch, P::PitchBend);
+    for (const double x : {0.0, 10.0, 40.0}) // four bands 32 wide: 8192 to 8195
+        bend.performance.pointerMoved(0, withHLimits(at(x, 65), "0", "3"));
+    bend.midi.layer.SendMidi(0xE0, 0, 0); // a bend from elsewhere
+    bend.performance.pointerMoved(0, withHLimits(at(40, 65), "0", "3"));
+    EXPECT_EQ(bend.take(), (Bytes{{0xE0, 0, 64}, {0x90, 62, 100}, {0xE0, 1, 64}, {0xE0, 0, 0}, {0xE0, 1, 64}}));
+
+    Rig modulation(P::Pitch, P::Modulation);
+    for (const double x : {64.0, 64.5, 65.0})
+        modulation.performance.pointerMoved(0, at(x, 65));
+    EXPECT_EQ(modulation.take(), (Bytes{{0xB0, 1, 64}, {0x90, 62, 100}, {0xB0, 1, 65}}));
+}
+
+TEST(ExtendedPlayTest, TheEndOfANoteCentresItsBend)
+{
+    const PointerSample bent = at(0, 65); // pitch 62, bend -8192
+    const std::function<void(MousePerformance&)> ends[] = {
+        [](MousePerformance& p) { p.pointerLeft(0); },
+        [](MousePerformance& p) { p.pickWidth(0, 1); }, // the new cell bends nothing
+        [](MousePerformance& p) { p.endNote(0); },      // a limit box changed
+        [](MousePerformance& p) { p.setScale(ScaleKind::Blues); },
+        [](MousePerformance& p) { p.setExtended(false); },
+        [](MousePerformance& p) { p.endAllNotes(); },
+        [bent](MousePerformance& p) {
+            PointerSample s = bent;
+            s.mouseDownOnly = true;
+            p.buttonReleased(0, PointerButton::Left, s);
+        },
+        [bent](MousePerformance& p) {
+            PointerSample s = bent;
+            s.perfEnabled = false;
+            p.pointerMoved(0, s);
+        },
+    };
+    for (const auto& end : ends) {
+        Rig rig(P::Pitch, P::PitchBend);
+        rig.performance.pointerMoved(0, bent);
+        rig.take();
+        end(rig.performance);
+        EXPECT_EQ(rig.take(), (Bytes{{0x80, 62, 64}, {0xE0, 0, 64}}));
+    }
+
+    // on the note's channel, and only when not centred already
+    Rig rig(P::Pitch, P::PitchBend);
+    rig.midi.layer.channels().CurrentChannel = 2;
+    rig.performance.pointerMoved(0, bent);
+    rig.midi.layer.channels().CurrentChannel = 0;
+    rig.performance.pointerMoved(0, at(64, 64));
+    rig.performance.pointerLeft(0);
+    EXPECT_EQ(rig.take(), (Bytes{{0xE2, 0, 0}, {0x92, 62, 100}, {0x82, 62, 64}, {0xE2, 0, 64}, {0xE0, 0, 64},
+                                 {0x90, 63, 100}, {0x80, 63, 64}}));
+
+    Rig held(P::Pitch, P::PitchBend); // a held note is never ended
+    held.performance.setNoteMode(NoteMode::HeldUntilSilenced);
+    held.performance.pointerMoved(0, bent);
+    held.performance.pointerLeft(0);
+    EXPECT_EQ(held.take(), (Bytes{{0xE0, 0, 0}, {0x90, 62, 100}}));
+}
+
+TEST(ExtendedPlayTest, CellsOfPitchBendAndModulation)
+{
+    const struct {
+        int code;
+        P vertical, horizontal;
+        const char* info;
+        bool pitch, vel;
+    } cases[] = {
+        {6, P::Pitch, P::PitchBend, "active", false, true},
+        {17, P::Velocity, P::Modulation, "active", true, false},
+        {67, P::PitchBend, P::Modulation, "active", false, false},
+        {70, P::Modulation, P::Pitch, "active", false, true},
+        {66, P::PitchBend, P::PitchBend, "same parameter", false, false},
+        {77, P::Modulation, P::Modulation, "same parameter", false, false},
+    };
+    for (const auto& c : cases) {
+        const std::optional<PairCell> cell = ExtendedPairs::cellOf(c.code);
+        ASSERT_TRUE(cell) << c.code;
+        EXPECT_EQ(cell->vertical, c.vertical) << c.code;
+        EXPECT_EQ(cell->horizontal, c.horizontal) << c.code;
+        EXPECT_TRUE(ExtendedPairs::extendedOnly(c.code)) << c.code;
+        const PairView view = ExtendedPairs::viewOf(c.code);
+        EXPECT_EQ(view.infoText, c.info) << c.code;
+        EXPECT_EQ(view.pitchTextEnabled, c.pitch) << c.code;
+        EXPECT_EQ(view.velTextEnabled, c.vel) << c.code;
+    }
+    for (const int code : {-1, 0, 5, 55, 68, 80})
+        EXPECT_FALSE(ExtendedPairs::extendedOnly(code)) << code;
+    for (const int code : {-1, 8, 68, 80})
+        EXPECT_FALSE(ExtendedPairs::cellOf(code)) << code;
+    for (std::size_t k = 0; k < AxisParameterNames.size(); ++k)
+        EXPECT_EQ(ExtendedAxisParameterNames.at(k), AxisParameterNames.at(k));
+
+    Rig rig(P::PitchBend, P::Modulation);
+    EXPECT_EQ(rig.performance.limitsInUse(0, PictureAxis::Vertical, "-9000", "x"),
+              (ResolvedLimits{{-8192, 8191}, true, false}));
+    EXPECT_EQ(rig.performance.limitsInUse(0, PictureAxis::Horizontal, "200", "-1"),
+              (ResolvedLimits{{127, 0}, true, true}));
+}
+
 } // namespace
 } // namespace kelmar
