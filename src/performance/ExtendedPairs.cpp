@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <system_error>
 
 #include "midi/MidiCodes.h"
@@ -23,6 +24,16 @@ std::optional<int> velocityFromText(std::string_view text)
     if (!number)
         return std::nullopt;
     return static_cast<int>(std::clamp<long long>(*number, 1, 127));
+}
+
+// The velocity of a cell without a Velocity axis: from a pen's pressure,
+// none (0) playing 1 and full (1) playing 127; else from VelText. A
+// pressure that is not a number counts as none given.
+std::optional<int> velocityWithoutAxis(const CellInputs& in)
+{
+    if (!in.penPressure || std::isnan(*in.penPressure))
+        return velocityFromText(in.velText);
+    return static_cast<int>(std::lround(std::clamp(*in.penPressure, 0.0, 1.0) * 126.0)) + 1;
 }
 
 // The readout, put together without a heap allocation of its own until
@@ -128,7 +139,7 @@ std::optional<CellNote> noteOf(const PairCell& cell, const CellInputs& in)
         note.pitch = *byte;
         note.pitchData = std::move(text);
     }
-    const std::optional<int> v = velocity ? *velocity : velocityFromText(in.velText);
+    const std::optional<int> v = velocity ? *velocity : velocityWithoutAxis(in);
     if (!v)
         return std::nullopt;
     note.velocity = *v;

@@ -27,6 +27,7 @@ struct CellInputs {
     std::optional<int> horizontal;
     std::string_view pitchText;  // PitchText: the note of a cell without a Pitch axis
     std::string_view velText;    // VelText: the velocity of a cell without a Velocity axis
+    std::optional<double> penPressure; // a pen's, 0..1: then it gives that velocity instead
     int currentChannel = 0;
 };
 
@@ -57,7 +58,8 @@ struct CellOutcome {
 // The 56 cells of two different parameters under Extended Play: a Channel
 // axis picks the channel, Programme, Pan, Volume, Modulation and Pitch Bend
 // axes their controls, and a Pitch or Velocity axis a note (the other half
-// from its box). Cells of one parameter play nothing.
+// from its box, or a pen's pressure for the velocity). Cells of one
+// parameter play nothing.
 class ExtendedPairs {
 public:
     static constexpr std::string_view NoScaleNoteText = "No scale note in range";

@@ -96,6 +96,7 @@ std::optional<std::string> ExtendedPlay::play(int area, int code, const PointerS
     in.horizontal = valueAt(axes->horizontal, sample.x, sample.width);
     in.pitchText = sample.pitchText;
     in.velText = sample.velText;
+    in.penPressure = sample.penPressure;
     in.currentChannel = midi_.channels().CurrentChannel;
     std::optional<CellOutcome> out = ExtendedPairs::play(axes->cell, in);
     if (!out)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace kelmar {
@@ -24,6 +25,9 @@ struct PointerSample {
     std::string vLimitMaxText;   // VLimitMax(area): its top value
     std::string hLimitMinText;   // HLimitMin(area): the horizontal axis' left value
     std::string hLimitMaxText;   // HLimitMax(area): its right value
+    // A pen's pressure, 0.0 (none) to 1.0 (full); none for a mouse or a
+    // touchpad. It gives the velocity of a cell without a Velocity axis.
+    std::optional<double> penPressure;
 };
 
 } // namespace kelmar

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -413,6 +414,39 @@ TEST(ExtendedPlayTest, TheEndOfANoteCentresItsBend)
     held.performance.pointerMoved(0, bent);
     held.performance.pointerLeft(0);
     EXPECT_EQ(held.take(), (Bytes{{0xE0, 0, 0}, {0x90, 62, 100}}));
+}
+
+TEST(ExtendedPlayTest, APensPressureGivesTheVelocityNoAxisPlays)
+{
+    const struct {
+        P horizontal;
+        std::optional<double> pressure;
+        int velocity;
+    } cases[] = {
+        {P::Pan, 0.0, 1},    {P::Pan, 0.5, 64}, {P::Pan, 1.0, 127},         {P::Pan, 1.5, 127},
+        {P::Pan, -0.5, 1},   {P::Pan, std::numeric_limits<double>::quiet_NaN(), 100},
+        {P::Pan, {}, 100},   {P::Velocity, 1.0, 2}, // an axis' velocity wins
+    };
+    for (const auto& c : cases) {
+        Rig rig(P::Pitch, c.horizontal);
+        PointerSample s = at(1, 65, 127); // pitch 62; velocity 2 or pan 1
+        s.penPressure = c.pressure;
+        rig.performance.pointerMoved(0, s);
+        EXPECT_EQ(rig.take().back(), (std::vector<std::uint8_t>{0x90, 62, static_cast<std::uint8_t>(c.velocity)}))
+            << c.pressure.value_or(-1);
+    }
+
+    test::RecordingMidiRig classic; // the classic rules take VelText
+    MousePerformance plain{classic.layer};
+    plain.pickWidth(0, static_cast<int>(P::Pan));
+    PointerSample s = at(1, 65, 127);
+    plain.pointerMoved(0, s);
+    s.penPressure = 0.0;
+    plain.pointerMoved(0, s);
+    const Bytes sent = classic.sent();
+    ASSERT_EQ(sent.size() % 2, 0U);
+    EXPECT_EQ(Bytes(sent.begin(), sent.begin() + static_cast<std::ptrdiff_t>(sent.size() / 2)),
+              Bytes(sent.begin() + static_cast<std::ptrdiff_t>(sent.size() / 2), sent.end()));
 }
 
 TEST(ExtendedPlayTest, CellsOfPitchBendAndModulation)
