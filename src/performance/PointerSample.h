@@ -8,8 +8,9 @@ namespace kelmar {
 // The mouse buttons as the performance areas tell them apart.
 enum class PointerButton { Left, Right, Middle, Other };
 
-// One pointer event over PerformanceImage(area), with what the area's other
-// controls hold at that moment.
+// One pointer event over an area's picture (PerformanceImage(area), or a
+// bigger one in a window of its own), with what the area's other controls
+// hold at that moment.
 struct PointerSample {
     double x = 0;      // position relative to the picture's top-left corner
     double y = 0;

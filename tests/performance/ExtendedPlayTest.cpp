@@ -487,6 +487,10 @@ TEST(ExtendedPlayTest, CellsOfPitchBendAndModulation)
               (ResolvedLimits{{-8192, 8191}, true, false}));
     EXPECT_EQ(rig.performance.limitsInUse(0, PictureAxis::Horizontal, "200", "-1"),
               (ResolvedLimits{{127, 0}, true, true}));
+    EXPECT_FALSE(rig.performance.guides(0, PictureAxis::Vertical, "", "", 100, 200)); // 16384 bands
+    EXPECT_EQ(rig.performance.guides(0, PictureAxis::Horizontal, "", "", 100, 200)->edges.size(), 127U);
+    rig.performance.setExtended(false);
+    EXPECT_FALSE(rig.performance.guides(0, PictureAxis::Horizontal, "", "", 100, 200));
 }
 
 } // namespace
