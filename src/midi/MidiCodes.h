@@ -17,9 +17,13 @@ enum Status : std::uint8_t {
     PitchBend = 0xE0,
 };
 
+// A pitch bend's 14-bit value that leaves the pitch as it is.
+inline constexpr int PitchBendCentre = 8192;
+
 // Controller numbers: a control change's first data byte.
 enum Controller : std::uint8_t {
     BankSelect = 0,
+    ModulationWheel = 1,
     VolumeController = 7,
     PanController = 10,
     BankSelectFine = 32,

@@ -20,7 +20,9 @@ struct CellAxes {
 
 // The axes one area plays under Extended Play, worked out again only when
 // its pair code, its limit boxes' texts or the scale change: pointer
-// samples come far more often than any of these.
+// samples come far more often than any of these. The bands do not hang on
+// the picture's size, which each sample brings, so pictures of any size
+// play the same area alike.
 class AreaAxes {
 public:
     // None for a code outside the table or a cell of one parameter.

@@ -8,10 +8,12 @@
 
 namespace kelmar {
 
-// A note as Extended Play tells notes apart: its channel (0..15) and pitch.
+// A note as Extended Play tells notes apart: its channel (0..15) and pitch,
+// and whether its cell bends the pitch (then its end centres the bend).
 struct SoundingNote {
     int channel = 0;
     int pitch = 0;
+    bool bends = false;
     bool operator==(const SoundingNote&) const = default;
 };
 

@@ -20,6 +20,7 @@ public:
 
     // Number of bands; 0 when a pitch range holds no note of the scale.
     int count() const { return count_; }
+    bool isPitch() const { return pitch_; }
     // The value band `band` (0..count() - 1) plays, in wire units.
     int value(int band) const;
 

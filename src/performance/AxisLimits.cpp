@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "midi/MidiCodes.h"
 #include "midi/MidiValue.h"
 
 namespace kelmar {
@@ -30,10 +31,13 @@ AxisRange AxisLimits::fullRange(AxisParameter parameter)
         return {1, 127};
     case AxisParameter::Channel:
         return {1, 16};
+    case AxisParameter::PitchBend:
+        return {-midi::PitchBendCentre, midi::PitchBendCentre - 1};
     case AxisParameter::Pitch:
     case AxisParameter::Pan:
     case AxisParameter::Volume:
     case AxisParameter::Programme:
+    case AxisParameter::Modulation:
         break;
     }
     return {0, 127};
@@ -49,8 +53,13 @@ ResolvedLimits AxisLimits::resolve(AxisParameter parameter, const std::string& m
 
 AxisRange AxisLimits::toWire(AxisParameter parameter, AxisRange boxRange)
 {
-    const int offset = parameter == AxisParameter::Channel ? 1 : 0;
-    return {boxRange.min - offset, boxRange.max - offset};
+    // the box's value that goes on the wire as 0
+    int zero = 0;
+    if (parameter == AxisParameter::Channel)
+        zero = 1;
+    else if (parameter == AxisParameter::PitchBend)
+        zero = -midi::PitchBendCentre;
+    return {boxRange.min - zero, boxRange.max - zero};
 }
 
 } // namespace kelmar

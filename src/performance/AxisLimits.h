@@ -27,11 +27,13 @@ struct ResolvedLimits {
 
 // The values each parameter can take and how the limit boxes narrow them.
 // Box units are the parameter's own, except the channel, which users count
-// 1..16; wire units are what the messages carry (channel 0..15).
+// 1..16, and the pitch bend, counted from its centre (-8192..8191); wire
+// units are what the messages carry (channel 0..15, bend 0..16383).
 class AxisLimits {
 public:
     // The full range in box units: velocity 1..127 (a note-on of velocity 0
-    // would end the note), channel 1..16, everything else 0..127.
+    // would end the note), channel 1..16, pitch bend -8192..8191, everything
+    // else 0..127.
     static AxisRange fullRange(AxisParameter parameter);
 
     // A box that is not a whole number leaves its end at the full range's;

@@ -3,15 +3,18 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <system_error>
 
+#include "midi/MidiCodes.h"
 #include "performance/Scale.h"
 
 namespace kelmar {
 
 namespace {
 
-constexpr int ParameterCount = static_cast<int>(AxisParameterNames.size());
+constexpr int ParameterCount = static_cast<int>(ExtendedAxisParameterNames.size());
+constexpr int ClassicParameterCount = static_cast<int>(AxisParameterNames.size());
 
 // A velocity from VelText: a whole number, at least 1 (a note-on of
 // velocity 0 would end the note), at most 127.
@@ -21,6 +24,16 @@ std::optional<int> velocityFromText(std::string_view text)
     if (!number)
         return std::nullopt;
     return static_cast<int>(std::clamp<long long>(*number, 1, 127));
+}
+
+// The velocity of a cell without a Velocity axis: from a pen's pressure,
+// none (0) playing 1 and full (1) playing 127; else from VelText. A
+// pressure that is not a number counts as none given.
+std::optional<int> velocityWithoutAxis(const CellInputs& in)
+{
+    if (!in.penPressure || std::isnan(*in.penPressure))
+        return velocityFromText(in.velText);
+    return static_cast<int>(std::lround(std::clamp(*in.penPressure, 0.0, 1.0) * 126.0)) + 1;
 }
 
 // The readout, put together without a heap allocation of its own until
@@ -76,6 +89,13 @@ void addItem(ReadoutText& readout, AxisParameter parameter, const std::optional<
     case AxisParameter::Programme:
         readout.add("Prog ");
         break;
+    case AxisParameter::PitchBend: // counted from the centre, as the boxes are
+        readout.add("Bend ");
+        readout.add(*value - midi::PitchBendCentre);
+        return;
+    case AxisParameter::Modulation:
+        readout.add("Mod ");
+        break;
     }
     readout.add(*value);
 }
@@ -119,7 +139,7 @@ std::optional<CellNote> noteOf(const PairCell& cell, const CellInputs& in)
         note.pitch = *byte;
         note.pitchData = std::move(text);
     }
-    const std::optional<int> v = velocity ? *velocity : velocityFromText(in.velText);
+    const std::optional<int> v = velocity ? *velocity : velocityWithoutAxis(in);
     if (!v)
         return std::nullopt;
     note.velocity = *v;
@@ -148,12 +168,21 @@ std::optional<CellOutcome> ExtendedPairs::play(const PairCell& cell, const CellI
     takeValue(out.programme, cell, in, AxisParameter::Programme);
     takeValue(out.pan, cell, in, AxisParameter::Pan);
     takeValue(out.volume, cell, in, AxisParameter::Volume);
+    takeValue(out.modulation, cell, in, AxisParameter::Modulation);
+    takeValue(out.bend, cell, in, AxisParameter::PitchBend);
     out.note = noteOf(cell, in);
     ReadoutText readout;
     addItem(readout, cell.vertical, in.vertical);
     addItem(readout, cell.horizontal, in.horizontal);
     out.readout = readout.str();
     return out;
+}
+
+bool ExtendedPairs::extendedOnly(int code)
+{
+    const std::optional<PairCell> cell = cellOf(code);
+    return cell && (static_cast<int>(cell->vertical) >= ClassicParameterCount
+                    || static_cast<int>(cell->horizontal) >= ClassicParameterCount);
 }
 
 PairView ExtendedPairs::viewOf(int code)

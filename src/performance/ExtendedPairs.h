@@ -27,6 +27,7 @@ struct CellInputs {
     std::optional<int> horizontal;
     std::string_view pitchText;  // PitchText: the note of a cell without a Pitch axis
     std::string_view velText;    // VelText: the velocity of a cell without a Velocity axis
+    std::optional<double> penPressure; // a pen's, 0..1: then it gives that velocity instead
     int currentChannel = 0;
 };
 
@@ -48,20 +49,27 @@ struct CellOutcome {
     std::optional<int> programme;
     std::optional<int> pan;
     std::optional<int> volume;
+    std::optional<int> modulation;
+    std::optional<int> bend; // 0..16383, 8192 the centre
     std::optional<CellNote> note;
     std::string readout; // vertical axis first: "Pitch 62 D4, Vel 90"
 };
 
-// The 30 cells of two different parameters under Extended Play: a Channel
-// axis picks the channel, Programme, Pan and Volume axes their controls,
-// and a Pitch or Velocity axis a note (the other half from its box). Cells
-// of one parameter play nothing.
+// The 56 cells of two different parameters under Extended Play: a Channel
+// axis picks the channel, Programme, Pan, Volume, Modulation and Pitch Bend
+// axes their controls, and a Pitch or Velocity axis a note (the other half
+// from its box, or a pen's pressure for the velocity). Cells of one
+// parameter play nothing.
 class ExtendedPairs {
 public:
     static constexpr std::string_view NoScaleNoteText = "No scale note in range";
 
     // The cell of pair code 10 x vertical + horizontal; none outside the table.
     static std::optional<PairCell> cellOf(int code);
+
+    // Whether `code` is a cell only Extended Play's lists can pick: one of
+    // its axes plays Pitch Bend or Modulation.
+    static bool extendedOnly(int code);
 
     // None for a cell of one parameter.
     static std::optional<CellOutcome> play(const PairCell& cell, const CellInputs& in);

@@ -73,8 +73,11 @@ void ExtendedPlay::endNote(int area)
 {
     notes_.followSweeps(midi_.sweepCount());
     const std::optional<SoundingNote> note = notes_.take(area);
-    if (note && settings_.noteMode == NoteMode::OneNotePerArea)
-        midi_.SendMidi(midi::NoteOff + note->channel, note->pitch, NoteOffVelocity);
+    if (!note || settings_.noteMode != NoteMode::OneNotePerArea)
+        return;
+    midi_.SendMidi(midi::NoteOff + note->channel, note->pitch, NoteOffVelocity);
+    if (note->bends)
+        sendBend(note->channel, midi::PitchBendCentre);
 }
 
 void ExtendedPlay::endAllNotes()
@@ -93,6 +96,7 @@ std::optional<std::string> ExtendedPlay::play(int area, int code, const PointerS
     in.horizontal = valueAt(axes->horizontal, sample.x, sample.width);
     in.pitchText = sample.pitchText;
     in.velText = sample.velText;
+    in.penPressure = sample.penPressure;
     in.currentChannel = midi_.channels().CurrentChannel;
     std::optional<CellOutcome> out = ExtendedPairs::play(axes->cell, in);
     if (!out)
@@ -109,8 +113,8 @@ std::optional<int> ExtendedPlay::valueAt(const AxisBands& bands, double position
     return bands.value(AxisBands::bandAt(position, length, bands.count()));
 }
 
-// The note-off of the area's note goes first, then the programme and the
-// controllers, then the new note.
+// The note-off of the area's note goes first, then the programme, the
+// controllers and the bend, then the new note.
 void ExtendedPlay::send(int area, const CellOutcome& out)
 {
     using namespace midi;
@@ -118,7 +122,7 @@ void ExtendedPlay::send(int area, const CellOutcome& out)
     const auto c = static_cast<std::size_t>(ch);
     std::optional<SoundingNote> wanted;
     if (out.note)
-        wanted = SoundingNote{ch, out.note->pitch};
+        wanted = SoundingNote{ch, out.note->pitch, out.bend.has_value()};
     const bool sounding = wanted && notes_.of(area) == wanted;
     if (!sounding)
         endNote(area);
@@ -126,6 +130,8 @@ void ExtendedPlay::send(int area, const CellOutcome& out)
     sendProgramme(ch, out.programme);
     sendController(ch, PanController, out.pan);
     sendController(ch, VolumeController, out.volume);
+    sendController(ch, ModulationWheel, out.modulation);
+    sendBend(ch, out.bend);
     ChannelState& channels = midi_.channels();
     // the general controls show these when their channel is chosen again
     if (out.programme)
@@ -153,6 +159,13 @@ void ExtendedPlay::sendController(int channel, int number, std::optional<int> va
 {
     if (value && *value != midi_.output().lastSent().controller(channel, number))
         midi_.SendMidi(midi::ControlChange + channel, number, *value);
+}
+
+// 14 bits, the low seven first.
+void ExtendedPlay::sendBend(int channel, std::optional<int> bend)
+{
+    if (bend && *bend != midi_.output().lastSent().pitchBend(channel))
+        midi_.SendMidi(midi::PitchBend + channel, *bend & 0x7F, (*bend >> 7) & 0x7F);
 }
 
 } // namespace kelmar

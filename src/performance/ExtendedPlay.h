@@ -29,7 +29,7 @@ struct ExtendedSettings {
 // different parameters plays, programme and controllers go out only when
 // they differ from what the output last sent on the channel, and each area
 // starts a note only when its channel or pitch changes (ending the one
-// before in One Note per Area).
+// before in One Note per Area, and centring its bend).
 class ExtendedPlay {
 public:
     explicit ExtendedPlay(MidiMessageLayer& midi) : midi_(midi) {}
@@ -47,7 +47,8 @@ public:
     std::optional<std::string> leftPressed(int area, int code, const PointerSample& sample);
     void buttonReleased(int area, PointerButton button, const PointerSample& sample);
 
-    // Ends the area's note: a note-off in One Note per Area; in Held Until
+    // Ends the area's note: a note-off in One Note per Area, followed by the
+    // bend back to its centre when the note's cell bends; in Held Until
     // Silenced the note is only forgotten, so the next event plays again.
     void endNote(int area);
     void endAllNotes();
@@ -59,6 +60,7 @@ private:
     // Each sends only a value that differs from the one last sent on the channel.
     void sendProgramme(int channel, std::optional<int> programme);
     void sendController(int channel, int number, std::optional<int> value);
+    void sendBend(int channel, std::optional<int> bend);
 
     MidiMessageLayer& midi_;
     ExtendedSettings settings_;

@@ -82,11 +82,26 @@ PairView MousePerformance::view(int area) const
 ResolvedLimits MousePerformance::limitsInUse(int area, PictureAxis axis, const std::string& minText,
                                              const std::string& maxText) const
 {
+    return AxisLimits::resolve(parameterOn(area, axis), minText, maxText);
+}
+
+std::optional<AxisGuides> MousePerformance::guides(int area, PictureAxis axis, const std::string& minText,
+                                                   const std::string& maxText, double length, int maxBands) const
+{
+    const std::optional<PairCell> cell = ExtendedPairs::cellOf(pairs_.PairCode(area));
+    if (!extended() || !cell || cell->sameParameter())
+        return std::nullopt;
+    const AxisParameter parameter = parameterOn(area, axis);
+    const AxisRange range = AxisLimits::toWire(parameter, AxisLimits::resolve(parameter, minText, maxText).range);
+    return AxisGuides::of(AxisBands(parameter, range, extendedSettings().scale), axis, length, maxBands);
+}
+
+AxisParameter MousePerformance::parameterOn(int area, PictureAxis axis) const
+{
     const int part = axis == PictureAxis::Vertical ? pairs_.HeightPart(area) / 10 : pairs_.WidthPart(area);
     // a position outside both lists reads as the first parameter
-    const bool listed = part >= 0 && part < static_cast<int>(AxisParameterNames.size());
-    const auto parameter = listed ? static_cast<AxisParameter>(part) : AxisParameter::Pitch;
-    return AxisLimits::resolve(parameter, minText, maxText);
+    const bool listed = part >= 0 && part < static_cast<int>(ExtendedAxisParameterNames.size());
+    return listed ? static_cast<AxisParameter>(part) : AxisParameter::Pitch;
 }
 
 std::optional<std::string> MousePerformance::scaleAndDispatch(const PointerSample& sample)

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "performance/AxisBands.h"
+#include "performance/AxisGuides.h"
 #include "performance/AxisLimits.h"
 #include "performance/ExtendedPlay.h"
 #include "performance/PairOperations.h"
@@ -73,12 +74,20 @@ public:
     // `axis` plays, in the boxes' units, for showing the value in use.
     ResolvedLimits limitsInUse(int area, PictureAxis axis, const std::string& minText,
                                const std::string& maxText) const;
+    // Under Extended Play, where the bands of the area's `axis` lie on a
+    // picture whose axis is `length` long, with the limit boxes holding
+    // `minText` and `maxText`; none with Extended Play off, for a cell of
+    // one parameter, or for more than `maxBands` bands.
+    std::optional<AxisGuides> guides(int area, PictureAxis axis, const std::string& minText,
+                                     const std::string& maxText, double length, int maxBands) const;
 
     PairTable& pairs() { return pairs_; }
     const PairTable& pairs() const { return pairs_; }
     const PerformanceState& state() const { return state_; }
 
 private:
+    // The parameter the area's `axis` plays, in Extended Play's list.
+    AxisParameter parameterOn(int area, PictureAxis axis) const;
     std::optional<std::string> scaleAndDispatch(const PointerSample& sample);
     void apply(const PairOutcome& outcome);
 

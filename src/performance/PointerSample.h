@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace kelmar {
@@ -7,8 +8,9 @@ namespace kelmar {
 // The mouse buttons as the performance areas tell them apart.
 enum class PointerButton { Left, Right, Middle, Other };
 
-// One pointer event over PerformanceImage(area), with what the area's other
-// controls hold at that moment.
+// One pointer event over an area's picture (PerformanceImage(area), or a
+// bigger one in a window of its own), with what the area's other controls
+// hold at that moment.
 struct PointerSample {
     double x = 0;      // position relative to the picture's top-left corner
     double y = 0;
@@ -24,6 +26,9 @@ struct PointerSample {
     std::string vLimitMaxText;   // VLimitMax(area): its top value
     std::string hLimitMinText;   // HLimitMin(area): the horizontal axis' left value
     std::string hLimitMaxText;   // HLimitMax(area): its right value
+    // A pen's pressure, 0.0 (none) to 1.0 (full); none for a mouse or a
+    // touchpad. It gives the velocity of a cell without a Velocity axis.
+    std::optional<double> penPressure;
 };
 
 } // namespace kelmar

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "performance/AxisBands.h"
+#include "performance/AxisGuides.h"
 #include "performance/AxisLimits.h"
 #include "performance/Scale.h"
 
@@ -184,6 +185,25 @@ TEST(AxisLimitsTest, BoxesNarrowTheRangeInTheirOwnUnits)
         EXPECT_EQ(AxisLimits::resolve(c.parameter, c.min, c.max), c.resolved) << c.min << " / " << c.max;
     EXPECT_EQ(AxisLimits::toWire(P::Channel, {3, 1}), (AxisRange{2, 0}));
     EXPECT_EQ(AxisLimits::toWire(P::Pan, {3, 1}), (AxisRange{3, 1}));
+}
+
+// On a length of 100, edges where a pointer passes into the next band.
+TEST(AxisGuidesTest, EdgesFromTheTopOrLeftAndTheNotesOfAPitchAxis)
+{
+    const struct {
+        AxisRange range;
+        PictureAxis axis;
+        std::vector<double> edges;
+    } cases[] = {{{62, 60}, PictureAxis::Horizontal, {1.0 / 3, 2.0 / 3}},
+                 {{60, 62}, PictureAxis::Vertical, {97.0 / 300, 197.0 / 300}}};
+    for (const auto& c : cases) {
+        const auto guides = AxisGuides::of(AxisBands(AxisParameter::Pitch, c.range, Scale()), c.axis, 100, 3);
+        ASSERT_TRUE(guides && guides->edges.size() == 2);
+        EXPECT_NEAR(guides->edges[0], c.edges[0], 1e-9);
+        EXPECT_NEAR(guides->edges[1], c.edges[1], 1e-9);
+        EXPECT_EQ(guides->noteNames, (std::vector<std::string>{"D4", "C#4", "C4"}));
+    }
+    EXPECT_FALSE(AxisGuides::of(AxisBands(AxisParameter::Pan, {0, 3}, Scale()), PictureAxis::Vertical, 100, 3));
 }
 
 } // namespace

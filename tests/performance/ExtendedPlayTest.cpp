@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -310,6 +311,113 @@ TEST(ExtendedPlayTest, ViewsAndLimitsOfTheCells)
               (ResolvedLimits{{1, 16}, true, false}));
     EXPECT_EQ(rig.performance.limitsInUse(0, PictureAxis::Vertical, "200", "x"),
               (ResolvedLimits{{127, 127}, true, false}));
+}
+
+TEST(ExtendedPlayTest, BendAndModulationCells)
+{
+    // a full bend axis 128 wide puts 128 x x on the wire, the centre at 64
+    const struct {
+        P vertical, horizontal;
+        PointerSample sample;
+        const char *hMin, *hMax;
+        Bytes bytes;
+        std::string readout;
+    } cases[] = {
+        {P::Pitch, P::PitchBend, at(64, 65), "", "", {{0xE0, 0, 64}, {0x90, 62, 100}}, "Pitch 62 D4, Bend 0"},
+        {P::Pitch, P::PitchBend, at(128, 65, 256), "", "", {{0xE0, 0, 64}, {0x90, 62, 100}}, "Pitch 62 D4, Bend 0"},
+        {P::Pitch, P::PitchBend, at(0, 65), "9000", "-9000", {{0xE0, 127, 127}, {0x90, 62, 100}},
+         "Pitch 62 D4, Bend 8191"},
+        {P::Pitch, P::PitchBend, at(9, 65), "100", "100", {{0xE0, 100, 64}, {0x90, 62, 100}}, "Pitch 62 D4, Bend 100"},
+        {P::PitchBend, P::Modulation, at(64, 63), "", "", {{0xB0, 1, 64}, {0xE0, 0, 64}}, "Bend 0, Mod 64"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.readout);
+        Rig rig(c.vertical, c.horizontal);
+        PointerSample s = c.sample;
+        s.hLimitMinText = c.hMin;
+        s.hLimitMaxText = c.hMax;
+        EXPECT_EQ(rig.performance.pointerMoved(0, s), c.readout);
+        EXPECT_EQ(rig.take(), c.bytes);
+    }
+}
+
+TEST(ExtendedPlayTest, TheBendGoesOutWhenItChangesAndCentresWhenItsNoteEnds)
+{
+    Rig rig(P::Pitch, P::PitchBend);
+    ChannelState& channels = rig.midi.layer.channels();
+    channels.CurrentChannel = 2;
+    for (const PointerSample& s : {at(0, 65), at(0, 64.6), at(1, 65)}) // bend 0, the same bands, bend 128
+        rig.performance.pointerMoved(0, s);
+    channels.CurrentChannel = 0;
+    rig.performance.pointerMoved(0, at(1, 64)); // a new note centres the old one's channel
+    rig.midi.layer.SendMidi(0xE0, 0, 64);       // a bend from elsewhere
+    rig.performance.pointerMoved(0, at(1, 64));
+    rig.performance.pointerLeft(0);
+    rig.performance.pointerMoved(0, at(64, 65)); // centred already
+    rig.performance.pickWidth(0, 1);
+    EXPECT_EQ(rig.take(), (Bytes{{0xE2, 0, 0}, {0x92, 62, 100}, {0xE2, 0, 1}, {0x82, 62, 64}, {0xE2, 0, 64},
+                                 {0xE0, 0, 1}, {0x90, 63, 100}, {0xE0, 0, 64}, {0xE0, 0, 1}, {0x80, 63, 64},
+                                 {0xE0, 0, 64}, {0x90, 62, 100}, {0x80, 62, 64}}));
+
+    for (const NoteMode mode : {NoteMode::OneNotePerArea, NoteMode::HeldUntilSilenced}) {
+        Rig picked(P::Pitch, P::PitchBend);
+        picked.performance.setNoteMode(mode);
+        picked.performance.pointerMoved(0, at(0, 65));
+        picked.performance.pickWidth(0, 1); // the new cell bends nothing
+        const Bytes centred{{0xE0, 0, 0}, {0x90, 62, 100}, {0x80, 62, 64}, {0xE0, 0, 64}};
+        const bool ends = mode == NoteMode::OneNotePerArea; // a held note is only forgotten
+        EXPECT_EQ(picked.take(), ends ? centred : Bytes(centred.begin(), centred.begin() + 2));
+    }
+}
+
+TEST(ExtendedPlayTest, APensPressureGivesTheVelocityNoAxisPlays)
+{
+    const struct {
+        P horizontal;
+        std::optional<double> pressure;
+        int velocity;
+    } cases[] = {{P::Pan, 0.0, 1},   {P::Pan, 0.5, 64},     {P::Pan, 1.5, 127},
+                 {P::Pan, {}, 100},  {P::Velocity, 1.0, 2}, {P::Pan, std::numeric_limits<double>::quiet_NaN(), 100}};
+    for (const auto& c : cases) {
+        Rig rig(P::Pitch, c.horizontal);
+        PointerSample s = at(1, 65, 127); // pitch 62; velocity 2 or pan 1
+        s.penPressure = c.pressure;
+        rig.performance.pointerMoved(0, s);
+        EXPECT_EQ(rig.take().back(), (std::vector<std::uint8_t>{0x90, 62, static_cast<std::uint8_t>(c.velocity)}));
+    }
+    test::RecordingMidiRig classic; // the classic rules keep to VelText
+    MousePerformance plain{classic.layer};
+    plain.pickWidth(0, static_cast<int>(P::Pan));
+    PointerSample pen = at(1, 65, 127);
+    pen.penPressure = 0.0;
+    plain.pointerMoved(0, pen);
+    EXPECT_EQ(classic.sent().front().back(), 100);
+}
+
+TEST(ExtendedPlayTest, CodesUpToSeventySeven)
+{
+    const struct {
+        int code;
+        P vertical, horizontal;
+        bool pitch, vel;
+    } cases[] = {{6, P::Pitch, P::PitchBend, false, true}, {17, P::Velocity, P::Modulation, true, false},
+                 {67, P::PitchBend, P::Modulation, false, false}, {77, P::Modulation, P::Modulation, false, false}};
+    for (const auto& c : cases) {
+        const std::optional<PairCell> cell = ExtendedPairs::cellOf(c.code);
+        ASSERT_TRUE(cell && ExtendedPairs::extendedOnly(c.code)) << c.code;
+        EXPECT_EQ(std::pair(cell->vertical, cell->horizontal), std::pair(c.vertical, c.horizontal)) << c.code;
+        const PairView view = ExtendedPairs::viewOf(c.code);
+        EXPECT_EQ(view.pitchTextEnabled, c.pitch) << c.code;
+        EXPECT_EQ(view.velTextEnabled, c.vel) << c.code;
+    }
+    for (const int code : {5, 55, 68, 80})
+        EXPECT_FALSE(ExtendedPairs::extendedOnly(code)) << code;
+
+    Rig rig(P::PitchBend, P::Modulation);
+    EXPECT_EQ(rig.performance.limitsInUse(0, PictureAxis::Vertical, "-9000", "x"),
+              (ResolvedLimits{{-8192, 8191}, true, false}));
+    EXPECT_FALSE(rig.performance.guides(0, PictureAxis::Vertical, "", "", 100, 200)); // 16384 bands
+    EXPECT_EQ(rig.performance.guides(0, PictureAxis::Horizontal, "", "", 100, 200)->edges.size(), 127U);
 }
 
 } // namespace
