@@ -52,6 +52,7 @@ void PlayMenu::setScale(const Scale& scale)
     MousePerformance& performance = areas_.performance();
     performance.setScale(scale.kind());
     performance.setRoot(scale.root());
+    areas_.bandsChanged();
     showChoices();
 }
 
@@ -82,12 +83,18 @@ void PlayMenu::build()
     scales_ = new QActionGroup(this);
     for (std::size_t k = 0; k < ScaleCaptions.size(); ++k)
         connect(choice(scales, scales_, "MnuScaleItem", static_cast<int>(k), ScaleCaptions[k]), &QAction::triggered,
-                this, [&performance, k] { performance.setScale(static_cast<ScaleKind>(k)); });
+                this, [this, &performance, k] {
+                    performance.setScale(static_cast<ScaleKind>(k));
+                    areas_.bandsChanged();
+                });
     QMenu* roots = submenu("MnuRoot", "&Root");
     roots_ = new QActionGroup(this);
     for (std::size_t k = 0; k < RootCaptions.size(); ++k)
         connect(choice(roots, roots_, "MnuRootItem", static_cast<int>(k), RootCaptions[k]), &QAction::triggered, this,
-                [&performance, k] { performance.setRoot(static_cast<int>(k)); });
+                [this, &performance, k] {
+                    performance.setRoot(static_cast<int>(k));
+                    areas_.bandsChanged();
+                });
     QMenu* notes = submenu("MnuNotes", "&Notes");
     notes_ = new QActionGroup(this);
     for (std::size_t k = 0; k < NoteCaptions.size(); ++k)

@@ -11,6 +11,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPointingDevice>
+#include <QTabletEvent>
 #include <QTest>
 
 #include <set>
@@ -146,4 +148,43 @@ TEST_F(PlayMenuTest, TheBigPicturePlaysItsAreaScaledToItsOwnSize)
     QCoreApplication::sendEvent(picture, &move);
     EXPECT_EQ(started.midi.sent(), (Bytes{{0x90, 65, 63}}));
     EXPECT_EQ(area(0).InfoLabel->text(), "Pitch 65, Vel 63");
+}
+
+TEST_F(PlayMenuTest, BendAndModulationAreListedOnlyUnderExtendedPlay)
+{
+    QComboBox* height = area(2).HeightCombo;
+    EXPECT_EQ(height->count(), 6);
+    started.window.play().setExtended(true);
+    ASSERT_EQ(height->count(), 8);
+    EXPECT_EQ(height->itemText(6), "Pitch Bend");
+    EXPECT_EQ(area(2).WidthCombo->itemText(7), "Modulation");
+    height->setCurrentIndex(6); // Pitch Bend / Velocity
+    EXPECT_EQ(area(2).PerfModeLabel->text(), "61");
+    started.midi.clear();
+    // The top row of 105 holds bands 16227..16383 of the bend's 16384: it
+    // sends the first of them, LSB then MSB, before the note.
+    moveOver(2, {0, 0});
+    ASSERT_EQ(started.midi.sent().size(), 2u);
+    EXPECT_EQ(started.midi.sent().front(), (std::vector<std::uint8_t>{0xE0, 16227 & 0x7F, 16227 >> 7}));
+
+    started.window.play().setExtended(false);
+    EXPECT_EQ(height->count(), 6);
+    EXPECT_EQ(height->currentIndex(), 0); // back to Pitch / Velocity, as picked
+    EXPECT_EQ(area(2).PerfModeLabel->text(), "1");
+}
+
+TEST_F(PlayMenuTest, APensPressureGivesTheVelocityWhereNoAxisDoes)
+{
+    started.window.play().setExtended(true);
+    area(0).WidthCombo->setCurrentIndex(2); // Pitch / Pan
+    const QPointingDevice pen("pen", 7, QInputDevice::DeviceType::Stylus, QPointingDevice::PointerType::Pen,
+                              QInputDevice::Capability::Position | QInputDevice::Capability::Pressure, 1, 2);
+    QWidget* picture = area(0).PerformanceImage;
+    const QPointF at(69, 51);
+    started.midi.clear();
+    QTabletEvent touch(QEvent::TabletMove, &pen, at, picture->mapToGlobal(at), 0.5, 0, 0, 0, 0, 0, Qt::NoModifier,
+                       Qt::LeftButton, Qt::LeftButton);
+    QCoreApplication::sendEvent(picture, &touch);
+    ASSERT_FALSE(started.midi.sent().empty());
+    EXPECT_EQ(started.midi.sent().back(), (std::vector<std::uint8_t>{0x90, 62, 64})); // 0.5 x 126 + 1
 }

@@ -55,11 +55,17 @@ TEST(ExtendedPlayEndToEndTest, AScaleOverTypedLimitsPlaysOneNoteAtATimeFromBotto
         display.key("Tab");
     }
     listener.clear();
-    // Up the middle of the picture, three pixels a move: several moves
-    // fall in each of the eight bands.
-    for (int y = picture->height() - 1; y >= 0; y -= 3)
-        display.moveTo(picture->topLeft() + QPoint(picture->width() / 2, y));
-    listener.waitFor(15, std::chrono::seconds(10));
+    // Up the middle of the picture, three moves inside each of the eight
+    // bands; each band's note is awaited before the next (the display
+    // merges movements that come faster than the program takes them).
+    const double band = picture->height() / 8.0;
+    for (int k = 0; k < 8; ++k) {
+        for (const double within : {0.2, 0.5, 0.8}) {
+            const int fromBottom = static_cast<int>((k + within) * band);
+            display.moveTo(picture->topLeft() + QPoint(picture->width() / 2, picture->height() - 1 - fromBottom));
+        }
+        ASSERT_TRUE(listener.waitFor(k == 0 ? 1 : 2 * k + 1)) << "band " << k;
+    }
     settle(200);
 
     // Velocity from the width: band 69 of 127 across 138 pixels, velocity 64.
@@ -79,6 +85,52 @@ TEST(ExtendedPlayEndToEndTest, AScaleOverTypedLimitsPlaysOneNoteAtATimeFromBotto
     display.moveTo(client + VLimitMinBox);
     EXPECT_TRUE(listener.waitFor(1));
     EXPECT_EQ(listener.received(), (Events{{0x80, 72, 64}}));
+    program.stop();
+}
+
+// The Big Picture, 1,000 x 700 pixels: a sweep from its bottom to its top
+// plays all 128 pitches of the default range in order, one at a time.
+TEST(ExtendedPlayEndToEndTest, TheBigPicturePlaysEveryPitchInOrderAcrossItsHeight)
+{
+    JackServer jack;
+    XDisplay display;
+    JackReceiver listener{"listener"};
+    ASSERT_TRUE(jack.running() && display.running() && listener.ok());
+    const QTemporaryDir home;
+    const QTemporaryDir runtime;
+    ::setenv("HOME", home.path().toLocal8Bit().constData(), 1);
+    ::setenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit().constData(), 1);
+    ::setenv("QT_QPA_PLATFORM", "xcb", 1);
+    JackServer::Peer& program = startProgram(jack, {"--extended", "--big-picture", "--output", "listener"});
+    const unsigned long dialog = waitForSetupDialog(display, program);
+    ASSERT_NE(dialog, 0u);
+    pressOkInSetupDialog(display, dialog);
+    const unsigned long big = display.waitForWindow("Big Picture");
+    ASSERT_NE(big, 0u) << describeProgram(program);
+    runCommand("xdotool windowsize " + std::to_string(big) + " 1000 700");
+    ASSERT_TRUE(waitUntil([&] { return display.geometry(big).size() == QSize(1000, 700); }, 5000))
+        << display.geometry(big).width() << "x" << display.geometry(big).height();
+    const QRect picture = display.geometry(big);
+
+    // Up through the middle of each band in turn: the display merges
+    // movements that come faster than the program takes them, so each
+    // band's note is awaited before the next.
+    listener.clear();
+    for (int note = 0; note < 128; ++note) {
+        const int fromBottom = static_cast<int>((note + 0.5) * picture.height() / 128);
+        display.moveTo(picture.topLeft() + QPoint(picture.width() / 2, picture.height() - 1 - fromBottom));
+        ASSERT_TRUE(listener.waitFor(note == 0 ? 1 : 2 * note + 1)) << "note " << note;
+    }
+    settle(200);
+
+    // Velocity from the width: band 63 of 127 at x = 500, velocity 64.
+    Events expected;
+    for (int note = 0; note < 128; ++note) {
+        if (note > 0)
+            expected.push_back({0x80, static_cast<std::uint8_t>(note - 1), 64});
+        expected.push_back({0x90, static_cast<std::uint8_t>(note), 64});
+    }
+    EXPECT_EQ(listener.received(), expected);
     program.stop();
 }
 

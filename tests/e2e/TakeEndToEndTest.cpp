@@ -66,8 +66,10 @@ protected:
         }
     }
 
-    // Short periods, so that the receiver's times tell when a message went out.
-    JackServer jack{JackServer::Scheduling::Plain, 64};
+    // Short periods, so that the receiver's times tell when a message went
+    // out; a short client timeout, so that the killed program does not hold
+    // up the receiver's end for long.
+    JackServer jack{JackServer::Scheduling::Plain, 64, 200};
     XDisplay display;
     JackReceiver listener{"listener"};
     QTemporaryDir home;

@@ -423,10 +423,11 @@ const std::string& JackServer::Peer::errors()
     return errors_;
 }
 
-JackServer::JackServer(Scheduling scheduling, int periodFrames)
+JackServer::JackServer(Scheduling scheduling, int periodFrames, int clientTimeoutMs)
     : kind_(serverKind())
     , scheduling_(scheduling)
     , periodFrames_(periodFrames)
+    , clientTimeoutMs_(clientTimeoutMs)
     , name_(uniqueName())
 {
     if (kind_ == ServerKind::PipeWire) {
@@ -492,7 +493,7 @@ pid_t JackServer::spawnJackd(int log)
     std::vector<std::string> argv = {"jackd", "-n", name_, "-r"};
     if (scheduling_ == Scheduling::Realtime)
         argv = {"jackd", "-n", name_, "-R", "-P", "70"};
-    argv.insert(argv.end(), {"-S", "-t", "2000", "-d", "dummy", "-r", rate, "-p", frames});
+    argv.insert(argv.end(), {"-S", "-t", std::to_string(clientTimeoutMs_), "-d", "dummy", "-r", rate, "-p", frames});
     return spawn(argv, {.output = log, .errors = log, .kept = lockFd_});
 }
 

@@ -101,8 +101,11 @@ public:
     enum class Scheduling { Plain, Realtime };
 
     // Starts the server and waits until it answers; see running(). A jackd
-    // server runs periods of `periodFrames` (PipeWire's keep PeriodFrames).
-    explicit JackServer(Scheduling scheduling = Scheduling::Plain, int periodFrames = PeriodFrames);
+    // server runs periods of `periodFrames` (PipeWire's keep PeriodFrames)
+    // and waits `clientTimeoutMs` for a client's cycle (a killed client
+    // holds up every cycle that long until the server lets it go).
+    explicit JackServer(Scheduling scheduling = Scheduling::Plain, int periodFrames = PeriodFrames,
+                        int clientTimeoutMs = 2000);
     ~JackServer();
     JackServer(const JackServer&) = delete;
     JackServer& operator=(const JackServer&) = delete;
@@ -151,6 +154,7 @@ private:
     const ServerKind kind_;
     const Scheduling scheduling_;
     const int periodFrames_;
+    const int clientTimeoutMs_;
     std::string name_;
     std::string runtimeDir_; // PipeWire's socket and configuration
     std::string failure_;

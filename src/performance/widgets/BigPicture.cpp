@@ -27,6 +27,14 @@ BigPicture::BigPicture(PerformanceAreas& areas, QWidget* owner)
         if (index == area_ && picture_)
             picture_->setCaption(text);
     });
+    connect(&areas_, &PerformanceAreas::areaChanged, this, [this](int index) {
+        if (index == area_)
+            emit guidesDue();
+    });
+    connect(this, &BigPicture::guidesDue, this, [this] {
+        if (picture_)
+            areas_.showGuides(area_, picture_);
+    });
 }
 
 // A picture of its own for each area: its events carry that area's index.

@@ -9,6 +9,7 @@
 #include "ui/FillList.h"
 #include "ui/PickList.h"
 #include "ui/ValueBox.h"
+#include "performance/ExtendedPairs.h"
 #include "performance/PairTable.h"
 #include "performance/widgets/PerformancePicture.h"
 
@@ -30,13 +31,19 @@ PointerButton pointerButton(Qt::MouseButton button)
     }
 }
 
-QStringList axisParameterNames()
+template <std::size_t N>
+QStringList namesOf(const std::array<std::string_view, N>& list, std::size_t from = 0)
 {
     QStringList names;
-    for (const std::string_view name : AxisParameterNames)
-        names.append(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+    for (std::size_t k = from; k < N; ++k)
+        names.append(QString::fromLatin1(list[k].data(), static_cast<qsizetype>(list[k].size())));
     return names;
 }
+
+QStringList axisParameterNames() { return namesOf(AxisParameterNames); }
+
+// What Extended Play's lists hold beyond the classic ones.
+QStringList extendedOnlyNames() { return namesOf(ExtendedAxisParameterNames, AxisParameterNames.size()); }
 
 } // namespace
 
@@ -106,18 +113,70 @@ void PerformanceAreas::setExtended(bool on)
     }
     performance_.setExtended(on);
     for (const PerformanceAreaWidgets& w : areas_) {
-        if (on) {
-            showPair(w.index, performance_.view(w.index));
-            continue;
-        }
-        const ClassicLook& look = classic_.at(static_cast<std::size_t>(w.index));
-        w.PitchText->setEnabled(look.pitchTextEnabled);
-        w.VelText->setEnabled(look.velTextEnabled);
-        if (look.code == performance_.pairs().PairCode(w.index))
-            showValue(w.InfoLabel, look.info);
+        if (on)
+            showExtended(w);
         else
-            showPair(w.index, performance_.view(w.index)); // picked meanwhile: as that pick shows it
+            showClassic(w);
+        emit areaChanged(w.index);
     }
+}
+
+void PerformanceAreas::showExtended(const PerformanceAreaWidgets& w)
+{
+    for (QComboBox* list : {w.HeightCombo, w.WidthCombo})
+        list->addItems(extendedOnlyNames());
+    showPair(w.index, performance_.view(w.index));
+}
+
+void PerformanceAreas::showClassic(const PerformanceAreaWidgets& w)
+{
+    const ClassicLook& look = classic_.at(static_cast<std::size_t>(w.index));
+    w.PitchText->setEnabled(look.pitchTextEnabled);
+    w.VelText->setEnabled(look.velTextEnabled);
+    const int code = performance_.pairs().PairCode(w.index);
+    if (ExtendedPairs::extendedOnly(code)) {
+        // A parameter the classic lists lack: back to the start pair, as picks.
+        pickEntry(w.HeightCombo, static_cast<int>(AxisParameter::Pitch));
+        pickEntry(w.WidthCombo, static_cast<int>(AxisParameter::Velocity));
+    } else if (look.code == code) {
+        showValue(w.InfoLabel, look.info);
+    } else {
+        showPair(w.index, performance_.view(w.index)); // picked meanwhile: as that pick shows it
+    }
+    for (QComboBox* list : {w.HeightCombo, w.WidthCombo}) {
+        while (list->count() > static_cast<int>(AxisParameterNames.size()))
+            list->removeItem(list->count() - 1);
+    }
+}
+
+void PerformanceAreas::showGuides(int index, PerformancePicture* picture) const
+{
+    const PerformanceAreaWidgets& w = area(index);
+    constexpr int MostBands = 128; // more lines than that are no help
+    auto guides = [&](PictureAxis axis, const QLineEdit* low, const QLineEdit* high, double length) {
+        std::vector<PerformancePicture::Guide> lines;
+        const auto found = performance_.guides(index, axis, low->text().toStdString(), high->text().toStdString(),
+                                               length, MostBands);
+        if (!found)
+            return lines;
+        // With many bands only the Cs are named.
+        const bool every = found->edges.size() < 24;
+        for (std::size_t k = 0; k < found->edges.size(); ++k) {
+            // A row's label stands above its line, a column's right of it:
+            // it names that band.
+            const std::size_t band = axis == PictureAxis::Vertical ? k : k + 1;
+            QString name;
+            if (band < found->noteNames.size()) {
+                name = QString::fromStdString(found->noteNames[band]);
+                if (!every && !(name.startsWith('C') && !name.startsWith("C#")))
+                    name.clear();
+            }
+            lines.push_back({found->edges[k], name});
+        }
+        return lines;
+    };
+    picture->setGuides(guides(PictureAxis::Vertical, w.VLimitMin, w.VLimitMax, picture->height()),
+                       guides(PictureAxis::Horizontal, w.HLimitMin, w.HLimitMax, picture->width()));
 }
 
 void PerformanceAreas::PerformanceImageMouseMove(int index, const PerformancePicture* picture, QPointF position)
@@ -153,14 +212,20 @@ void PerformanceAreas::PerfCheckToggled(int index, bool checked)
 void PerformanceAreas::HeightComboPicked(int index, int position)
 {
     showPair(index, performance_.pickHeight(index, position));
+    emit areaChanged(index);
 }
 
 void PerformanceAreas::WidthComboPicked(int index, int position)
 {
     showPair(index, performance_.pickWidth(index, position));
+    emit areaChanged(index);
 }
 
-void PerformanceAreas::LimitChanged(int index) { performance_.endNote(index); }
+void PerformanceAreas::LimitChanged(int index)
+{
+    performance_.endNote(index);
+    emit areaChanged(index);
+}
 
 void PerformanceAreas::LimitFinished(int index, PictureAxis axis)
 {
@@ -195,6 +260,7 @@ PointerSample PerformanceAreas::sample(int index, const PerformancePicture* pict
     s.velText = w.VelText->text().toStdString();
     if (performance_.extended()) {
         s.leftButtonHeld = picture->buttonsHeld().testFlag(Qt::LeftButton);
+        s.penPressure = picture->penPressure();
         s.vLimitMinText = w.VLimitMin->text().toStdString();
         s.vLimitMaxText = w.VLimitMax->text().toStdString();
         s.hLimitMinText = w.HLimitMin->text().toStdString();

@@ -48,9 +48,21 @@ public:
     // scaled to its size, and write the area's readout.
     void playFrom(int index, PerformancePicture* picture);
 
+    // Draws on `picture` the band guides of area `index`'s axes (none
+    // where they would be too many, or under the classic rules).
+    void showGuides(int index, PerformancePicture* picture) const;
+    // Tells that the areas' bands may have changed (a new scale).
+    void bandsChanged()
+    {
+        for (int i = 0; i < AreaCount; ++i)
+            emit areaChanged(i);
+    }
+
 signals:
     // An area's readout has just been written.
     void readoutShown(int index, const QString& text);
+    // An area's pair, limits or rules changed: its bands may have.
+    void areaChanged(int index);
 
 private:
     // What an area showed under the classic rules when Extended Play came on.
@@ -62,6 +74,8 @@ private:
     };
 
     void connectArea(const PerformanceAreaWidgets& w);
+    void showExtended(const PerformanceAreaWidgets& w);
+    void showClassic(const PerformanceAreaWidgets& w);
 
     void PerformanceImageMouseMove(int index, const PerformancePicture* picture, QPointF position);
     void PerformanceImageMouseDown(int index, const PerformancePicture* picture, Qt::MouseButton button, QPointF position);

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTabletEvent>
 
 #include <algorithm>
 
@@ -113,6 +114,30 @@ void PerformancePicture::mouseReleaseEvent(QMouseEvent* event)
 {
     held_ = event->buttons();
     emit buttonReleased(event->button(), event->position());
+}
+
+// Taken here, so that no mouse event follows it. The pressure counts only
+// while the pen touches (with the left button down, as Qt reports it).
+void PerformancePicture::tabletEvent(QTabletEvent* event)
+{
+    held_ = event->buttons();
+    const bool touching = event->type() != QEvent::TabletRelease && held_.testFlag(Qt::LeftButton);
+    pressure_ = touching ? std::optional<double>(event->pressure()) : std::nullopt;
+    switch (event->type()) {
+    case QEvent::TabletPress:
+        emit buttonPressed(event->button(), event->position());
+        break;
+    case QEvent::TabletMove:
+        emit pointerMoved(event->position());
+        break;
+    case QEvent::TabletRelease:
+        emit buttonReleased(event->button(), event->position());
+        break;
+    default:
+        break;
+    }
+    pressure_.reset();
+    event->accept();
 }
 
 void PerformancePicture::leaveEvent(QEvent* event)

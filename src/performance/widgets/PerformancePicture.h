@@ -6,6 +6,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <optional>
 #include <vector>
 
 #include "performance/PerformanceScaling.h"
@@ -37,6 +38,8 @@ public:
     QPointF pointFor(QPoint values) const;
     // The buttons held during the last event reported (Space counts as the left).
     Qt::MouseButtons buttonsHeld() const { return held_; }
+    // While a pen touching the picture is reported: its pressure, 0..1.
+    std::optional<double> penPressure() const { return pressure_; }
 
     // Lines across the picture where bands meet, each with a label, drawn
     // faintly: the positions are fractions of the height from the top
@@ -61,6 +64,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // A pen plays as the mouse does, with its pressure.
+    void tabletEvent(QTabletEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -79,6 +84,7 @@ private:
     std::vector<Guide> columns_;
     QString caption_;
     Qt::MouseButtons held_;
+    std::optional<double> pressure_;
 };
 
 } // namespace kelmar
