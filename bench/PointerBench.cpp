@@ -17,6 +17,8 @@
 #include <vector>
 
 #include "app/MainWindow.h"
+#include "app/PlayMenu.h"
+#include "performance/widgets/BigPicture.h"
 #include "performance/MousePerformance.h"
 #include "performance/widgets/PerformanceAreas.h"
 #include "performance/widgets/PerformancePicture.h"
@@ -34,23 +36,15 @@ double percentile(std::vector<double>& samples, double fraction)
     return samples[k];
 }
 
-// Argument: the list position picked in WidthCombo(0) under "Pitch":
-// 1 Velocity (pair 1, one message), 2 Pan (pair 2, two messages).
-void BM_PointerMoveToDevice(benchmark::State& state)
+// Moves over `picture`, each to another place, timing each event from
+// the widget to the bytes the recording device is handed.
+void movesOver(benchmark::State& state, test::RecordingMidiRig& midi, QWidget* picture)
 {
     constexpr std::size_t ClearEvery = 8192;
-    test::RecordingMidiRig midi;
     midi.device->sent.reserve(2 * ClearEvery + 2);
     midi.device->sentTo.reserve(2 * ClearEvery + 2);
-    MainWindow window(midi.layer);
-    window.areas().fillAxisLists();
-    window.show();
-    QCoreApplication::processEvents();
-    window.areas().area(0).WidthCombo->setCurrentIndex(static_cast<int>(state.range(0)));
-    PerformancePicture* picture = window.areas().area(0).PerformanceImage;
     const int width = picture->width();
     const int height = picture->height();
-
     std::vector<double> micros;
     micros.reserve(1 << 20);
     int k = 0;
@@ -79,7 +73,41 @@ void BM_PointerMoveToDevice(benchmark::State& state)
     state.counters["p99_us"] = percentile(micros, 0.99);
     state.counters["max_us"] = *std::max_element(micros.begin(), micros.end());
 }
+
+// Argument: the list position picked in WidthCombo(0) under "Pitch":
+// 1 Velocity (pair 1, one message), 2 Pan (pair 2, two messages).
+void BM_PointerMoveToDevice(benchmark::State& state)
+{
+    test::RecordingMidiRig midi;
+    MainWindow window(midi.layer);
+    window.areas().fillAxisLists();
+    window.show();
+    QCoreApplication::processEvents();
+    window.areas().area(0).WidthCombo->setCurrentIndex(static_cast<int>(state.range(0)));
+    movesOver(state, midi, window.areas().area(0).PerformanceImage);
+}
 BENCHMARK(BM_PointerMoveToDevice)->Arg(1)->Arg(2)->ArgName("width")->Unit(benchmark::kMicrosecond);
+
+// Extended Play, One Note per Area, pair 1: a move over area 0's picture
+// in the main window (argument 0) against one over the Big Picture at
+// 1,000 x 700 (argument 1), its band guides drawn.
+void BM_PointerMoveBigPicture(benchmark::State& state)
+{
+    test::RecordingMidiRig midi;
+    MainWindow window(midi.layer);
+    window.areas().fillAxisLists();
+    window.play().setExtended(true);
+    window.show();
+    QWidget* picture = window.areas().area(0).PerformanceImage;
+    if (state.range(0) == 1) {
+        window.showBigPicture(0);
+        window.bigPicture()->resize(1000, 700);
+        picture = window.bigPicture()->picture();
+    }
+    QCoreApplication::processEvents();
+    movesOver(state, midi, picture);
+}
+BENCHMARK(BM_PointerMoveBigPicture)->Arg(0)->Arg(1)->ArgName("big")->Unit(benchmark::kMicrosecond);
 
 // Argument: 0 classic pair 1 (Pitch / Velocity, one note-on per sample);
 // 1 Extended Play on the same cell in C major, One Note per Area (a note-off

@@ -20,6 +20,7 @@
 #include "app/PlayMenu.h"
 #include "ui/Twips.h"
 #include "ui/WheelGuard.h"
+#include "ui/WindowSystem.h"
 #include "ui/WindowFonts.h"
 #include "help/AboutBox.h"
 #include "midi/MidiMessageLayer.h"
@@ -118,7 +119,11 @@ void MainWindow::load()
     setup_.showModal();
 }
 
-void MainWindow::placeOnScreen() { move(Twips::toPixels(ScreenLeft), Twips::toPixels(ScreenTop)); }
+void MainWindow::placeOnScreen()
+{
+    if (windowsArePlaced())
+        move(Twips::toPixels(ScreenLeft), Twips::toPixels(ScreenTop));
+}
 
 // Each list's pick of position 0 stores programme 0 for channel 1 and sends it.
 void MainWindow::fillPatchLists()
@@ -157,7 +162,7 @@ void MainWindow::showHelp(int entry)
     if (!about_)
         about_ = new AboutBox(this);
     about_->show();
-    about_->raise();
+    bringToFront(about_);
 }
 
 void MainWindow::showBigPicture(int area)
@@ -166,8 +171,7 @@ void MainWindow::showBigPicture(int area)
         bigPicture_ = new BigPicture(*areas_, this);
     bigPicture_->showArea(area);
     bigPicture_->show();
-    bigPicture_->raise();
-    bigPicture_->activateWindow();
+    bringToFront(bigPicture_);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -107,6 +107,8 @@ int main(int argc, char* argv[])
     qInstallMessageHandler(defaultHandler);
     display.release();
     QApplication::setApplicationName("kelmar");
+    // The desktop entry's id: Wayland shells find the program's icon by it.
+    QGuiApplication::setDesktopFileName("kelmar");
     // PNG: Qt reads it without plugins (the SVG icon is for the desktop).
     QApplication::setWindowIcon(QIcon(":/kelmar/kelmar.png"));
 

@@ -1,5 +1,7 @@
 #include "settings/PreferencesController.h"
 
+#include "ui/WindowSystem.h"
+
 namespace kelmar {
 
 void PreferencesController::show()
@@ -7,8 +9,7 @@ void PreferencesController::show()
     if (!window_)
         window_ = new PreferencesWindow(owner_);
     window_->show();
-    window_->raise();
-    window_->activateWindow();
+    bringToFront(window_);
 }
 
 } // namespace kelmar

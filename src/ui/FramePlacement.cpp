@@ -1,5 +1,7 @@
 #include "ui/FramePlacement.h"
 
+#include "ui/WindowSystem.h"
+
 #include <QEvent>
 #include <QWidget>
 #include <QWindow>
@@ -41,9 +43,12 @@ void FramePlacement::apply()
     const QSize around(counted_.left() + counted_.right(), counted_.top() + counted_.bottom());
     if (kind_ == Kind::Place) {
         window_->resize(rect_.size() - around);
-        window_->move(rect_.topLeft());
+        if (windowsArePlaced())
+            window_->move(rect_.topLeft());
         return;
     }
+    if (!windowsArePlaced())
+        return;
     const QSize outer = window_->size() + around;
     window_->move(rect_.left() + (rect_.width() - outer.width()) / 2,
                   rect_.top() + (rect_.height() - outer.height()) / 2);

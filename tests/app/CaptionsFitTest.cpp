@@ -18,6 +18,13 @@
 #include "settings/PreferencesWindow.h"
 #include "support/LoadedMainWindow.h"
 #include "ui/WindowFonts.h"
+#include "midi/MidiDeviceCatalogue.h"
+#include "midi/MidiInputPort.h"
+#include "midi/MidiMessageLayer.h"
+#include "midi/MidiOutputPort.h"
+#include "midi/setup/MidiSetupForm.h"
+#include "midi/synth/FluidSynthBackend.h"
+#include "support/RecordingBackend.h"
 
 namespace kelmar::test {
 namespace {
@@ -138,6 +145,23 @@ TEST(CaptionsFit, InEveryWindow)
         const QStringList cut = captionsCut(*window);
         EXPECT_TRUE(cut.isEmpty()) << name << ":\n  " << cut.join("\n  ").toStdString();
     }
+}
+
+// The names the system's own devices are listed by, in the setup dialog's lists.
+TEST(CaptionsFit, TheSystemsOwnDeviceNamesInTheSetupLists)
+{
+    MidiDeviceCatalogue catalogue;
+    auto backend = std::make_unique<RecordingBackend>(std::vector<std::string>{FluidSynthBackend::DeviceLabel},
+                                                      std::vector<std::string>{});
+    RecordingBackend* device = backend.get();
+    catalogue.addBackend(std::move(backend));
+    catalogue.setMapper(device, FluidSynthBackend::DeviceLabel, "Default output");
+    MidiOutputPort out(catalogue);
+    MidiInputPort in(catalogue);
+    MidiMessageLayer layer(out, in);
+    const MidiSetupForm form(layer, [](const QString&) {});
+    const QStringList cut = captionsCut(form);
+    EXPECT_TRUE(cut.isEmpty()) << cut.join("\n  ").toStdString();
 }
 
 } // namespace

@@ -34,7 +34,7 @@ public:
     // None: no audio driver; the owner pulls audio with render() (tests).
     enum class Audio { Device, None };
 
-    static constexpr const char* DeviceLabel = "Built-in synthesizer (FluidSynth)";
+    static constexpr const char* DeviceLabel = "Built-in synthesizer";
     // Longest an open waits for FluidSynth to be loaded and to create the
     // synthesizer (some 30 ms normally).
     static constexpr std::chrono::milliseconds StartWait{250};
