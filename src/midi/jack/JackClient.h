@@ -142,9 +142,10 @@ public:
     void detachAudio() noexcept { cycle_.detachRenderer(); }
 
 private:
+    // Parts of the client: they reach its handle, control thread,
+    // activation and process cycle.
     friend class JackPeerLinks;
     friend class JackServerNotices;
-    using Clock = std::chrono::steady_clock;
 
     // activateAndConnect's answer when the server would not activate the client.
     static constexpr int NotActivated = std::numeric_limits<int>::min();

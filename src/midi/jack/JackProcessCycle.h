@@ -21,12 +21,12 @@ class MidiInputQueue;
 //
 // Rules: process() runs on JACK's real-time thread. It takes no lock,
 // allocates nothing and never waits; it shares with the other threads only
-// the lock-free output ring and atomics. The senders' thread pushes onto
-// the ring (one at a time); the notification thread may use the input
-// queue through withInputQueue(), which is lock-free too. The rest belongs
-// to the opening thread or the control thread as marked: of it only
-// releaseInputQueue() and detachRenderer() wait, briefly, for a callback
-// that is using what they take away.
+// the lock-free output ring and atomics. The sending thread pushes onto the
+// ring; the notification thread may use the input queue through
+// withInputQueue(), which is lock-free too. The rest belongs to the opening
+// thread or the control thread as marked: of it only releaseInputQueue()
+// and detachRenderer() wait, briefly, for a callback that is using what
+// they take away.
 class JackProcessCycle {
 public:
     // Messages waiting to go out; room for many all-notes-off sweeps.

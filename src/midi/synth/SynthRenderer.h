@@ -52,6 +52,7 @@ public:
     SynthRenderer(const SynthRenderer&) = delete;
     SynthRenderer& operator=(const SynthRenderer&) = delete;
 
+    // The synthesizer to run, set once it exists.
     void useSynth(fluid_synth_t* synth) noexcept { synth_ = synth; }
     // The host's calls render from now on.
     void playThroughHost() noexcept { hosted_.store(true, std::memory_order_release); }
