@@ -5,15 +5,16 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <limits>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <vector>
 
 #include "midi/MidiMessage.h"
-#include "midi/SpscRing.h"
 #include "midi/jack/JackControl.h"
-#include "midi/jack/JackPeerLink.h"
+#include "midi/jack/JackPeerLinks.h"
+#include "midi/jack/JackProcessCycle.h"
+#include "midi/jack/JackServerNotices.h"
 
 namespace kelmar {
 
@@ -41,6 +42,10 @@ class MidiInputQueue;
 // atomics. JACK's notification thread notices lost peers, ports that come
 // and go, and the server's end; it hands what must talk to the server to
 // the control thread.
+//
+// The client itself opens, activates and closes; its parts do the rest:
+// JackProcessCycle (the real-time process callback), JackPeerLinks (the
+// links to peer ports) and JackServerNotices (the server's notifications).
 class JackClient : public std::enable_shared_from_this<JackClient> {
     struct Key {
         explicit Key() = default;
@@ -48,11 +53,11 @@ class JackClient : public std::enable_shared_from_this<JackClient> {
 
 public:
     // Messages waiting to go out; room for many all-notes-off sweeps.
-    static constexpr std::size_t OutputCapacity = 65536;
+    static constexpr std::size_t OutputCapacity = JackProcessCycle::OutputCapacity;
     // At most this many messages, and bytes, go out in one period: a bound
-    // both JACK2 and PipeWire's JACK carry whole (see writeOutput).
-    static constexpr std::size_t MaxPeriodEvents = 1000;
-    static constexpr std::size_t MaxPeriodBytes = 8192;
+    // both JACK2 and PipeWire's JACK carry whole.
+    static constexpr std::size_t MaxPeriodEvents = JackProcessCycle::MaxPeriodEvents;
+    static constexpr std::size_t MaxPeriodBytes = JackProcessCycle::MaxPeriodBytes;
 
     // How long the owner waits for the server to take a connection, and
     // for it to take a disconnection or a close.
@@ -98,21 +103,18 @@ public:
     // How linking a peer ended: failed (`error`), made but not carrying yet
     // (`pending`: the server has not run it within RequestWait, or the peer
     // is not there), or made and carrying (both empty).
-    struct LinkOutcome {
-        std::string error;
-        std::string pending;
-    };
+    using LinkOutcome = JackPeerLinks::LinkOutcome;
 
     // Connects our output port to `peer`. A connection the server makes
     // only after RequestWait is undone.
-    LinkOutcome connectOutput(const std::string& peer);
+    LinkOutcome connectOutput(const std::string& peer) { return links_.connectOutput(peer); }
     // Holds the output's link for `peer`, which is not there now: it is
     // connected once a port of that name appears (until the link is closed).
-    LinkOutcome awaitOutput(const std::string& peer);
+    LinkOutcome awaitOutput(const std::string& peer) { return links_.awaitOutput(peer); }
     // Lets what was sent go out while the server runs our cycles (for a
     // bounded time), then disconnects the output port.
-    void disconnectOutput();
-    bool outputConnected() const noexcept;
+    void disconnectOutput() { links_.disconnectOutput(); }
+    bool outputConnected() const noexcept { return alive() && links_.outputConnected(); }
     // Queues one message for the next process cycles. With the ring full,
     // waits for room while the server runs our cycles and drops the message
     // (and counts it) once it has stopped (see OutputBackpressure.h);
@@ -122,12 +124,12 @@ public:
     std::uint64_t dropped() const noexcept { return dropped_.load(); }
 
     // Connects `peer` to our input port and pushes what it sends into `queue`.
-    LinkOutcome connectInput(const std::string& peer, MidiInputQueue& queue);
+    LinkOutcome connectInput(const std::string& peer, MidiInputQueue& queue) { return links_.connectInput(peer, queue); }
     // As awaitOutput, for the input: what `peer` sends once it is back.
-    LinkOutcome awaitInput(const std::string& peer, MidiInputQueue& queue);
+    LinkOutcome awaitInput(const std::string& peer, MidiInputQueue& queue) { return links_.awaitInput(peer, queue); }
     // Disconnects; no push into the queue happens after this returns.
-    void disconnectInput();
-    bool inputConnected() const noexcept;
+    void disconnectInput() { links_.disconnectInput(); }
+    bool inputConnected() const noexcept { return alive() && links_.inputConnected(); }
 
     // On the control thread: registers two audio outputs ("out_1",
     // "out_2") if there are none yet, connects them to the system's
@@ -137,10 +139,16 @@ public:
     int attachAudio(AudioRenderer& renderer);
     // Any thread: stops calling the renderer; no call is under way once
     // this returns. The ports stay, silent.
-    void detachAudio() noexcept;
+    void detachAudio() noexcept { cycle_.detachRenderer(); }
 
 private:
-    using Clock = std::chrono::steady_clock;
+    // Parts of the client: they reach its handle, control thread,
+    // activation and process cycle.
+    friend class JackPeerLinks;
+    friend class JackServerNotices;
+
+    // activateAndConnect's answer when the server would not activate the client.
+    static constexpr int NotActivated = std::numeric_limits<int>::min();
 
     bool setCallbacks();
     // Has the server run the client from now on; false if it would not.
@@ -149,92 +157,15 @@ private:
     // then connects `from` to `to`. jack_connect's answer: 0 (or EEXIST) on
     // success; NotActivated when the server would not run the client.
     int activateAndConnect(const std::string& from, const std::string& to);
-    // Asks the control thread to connect `from` to `to` for `link`, waiting
-    // until `deadline`; empty on success, else why not (`failure` when the
-    // server refused).
-    std::string requestConnect(JackPeerLink& link, jack_port_t* peer, const std::string& from,
-                               const std::string& to, std::string failure, Clock::time_point deadline);
-    // Keeps `peer` as the one `wanted` for a link from now on, and links it
-    // at once if it is there (a port that appeared just before).
-    void want(std::string& wanted, const std::string& peer, bool outgoing);
-    // Empty once the server runs our new connection of `ours` to `peer`,
-    // else what is still pending.
-    std::string liveOrPending(const jack_port_t* ours, const std::string& peer, Clock::time_point deadline) const;
-    // Stops watching `link` and forgets its peer (`wanted`); asks the control
-    // thread to disconnect the peer if the link still has a connection to
-    // remove, and waits for that only briefly.
-    void closeLink(JackPeerLink& link, std::string& wanted, bool outgoing);
-    // On the control thread: links `link`'s peer (`wanted`) again if the
-    // link was lost and the port is back.
-    void relink(JackPeerLink& link, const std::string& wanted, bool outgoing);
-    jack_port_t* findPeer(const std::string& name, unsigned long direction) const;
-    // Waits until the server runs the connection of `ours` to `peer`; false
-    // if it did not by `deadline`.
-    bool waitUntilLive(const jack_port_t* ours, const std::string& peer, Clock::time_point deadline) const;
-    void waitForCycles(std::uint64_t count, Clock::time_point deadline) const;
-    // Lets `link` go; its peer port when its connection is still there to
-    // remove, else null.
-    jack_port_t* unwatch(JackPeerLink& link) noexcept;
-    // Full names as JACK connects them: ours to the peer for the output,
-    // the peer to ours for the input.
-    std::string linkSource(bool outgoing, const std::string& peer) const { return outgoing ? outName_ : peer; }
-    std::string linkTarget(bool outgoing, const std::string& peer) const { return outgoing ? peer : inName_; }
-    void releaseInputQueue() noexcept;
-    template <typename Use>
-    void withInputQueue(Use use) noexcept;
-
-    // Real-time thread.
-    static int onProcess(jack_nframes_t frames, void* self) noexcept;
-    void writeOutput(jack_nframes_t frames) noexcept;
-    void readInput(jack_nframes_t frames) noexcept;
-    void writeAudio(jack_nframes_t frames) noexcept;
-    // Notification thread.
-    static void onShutdown(jack_status_t code, const char* reason, void* self) noexcept;
-    static void onPortRegistration(jack_port_id_t port, int registered, void* self) noexcept;
-    static void onPortConnect(jack_port_id_t a, jack_port_id_t b, int connected, void* self) noexcept;
-    // Which links `port` is the peer of, by name.
-    struct Links {
-        bool output = false;
-        bool input = false;
-    };
-    Links linksTo(const jack_port_t* port);
-    void noticePortsChanged(Links back);
-    void noticeInputLost() noexcept;
 
     std::atomic<jack_client_t*> handle_; // null once closed
-    jack_port_t* const outPort_;
-    jack_port_t* const inPort_;
-    // Their full names, kept: PipeWire frees the port objects with a client
-    // whose server has gone, while devices may still disconnect by name.
-    const std::string outName_;
-    const std::string inName_;
     const std::shared_ptr<JackControl> control_;
     std::atomic<bool> alive_{false};
     std::atomic<bool> active_{false}; // set on the control thread
-    std::atomic<std::uint64_t> cycles_{0}; // process cycles completed
-    // When the last process cycle ran (backpressure::now()); from activation on.
-    std::atomic<std::int64_t> lastCycle_{0};
     std::atomic<std::uint64_t> dropped_{0};
-    SpscRing<MidiBytes, OutputCapacity> outRing_;
-    JackPeerLink outputLink_;
-    JackPeerLink inputLink_;
-    // The peers the links are for, from a successful connection until the
-    // link is closed; the mutex also orders relinking after a peer came
-    // back (control thread) with closing the link (opening thread).
-    std::mutex linkMutex_;
-    std::string outputPeer_;
-    std::string inputPeer_;
-    std::atomic<bool> portsChangePosted_{false}; // a relink() is queued and has not begun
-    // The open input's queue, and how many callbacks are using it right now.
-    std::atomic<MidiInputQueue*> inputQueue_{nullptr};
-    std::atomic<int> inputQueueUsers_{0};
-    // The audio outputs (control thread, then read by the process callback
-    // once renderer_ is set) and what renders into them, with how many
-    // callbacks are using it right now.
-    jack_port_t* audioPorts_[2] = {nullptr, nullptr};
-    std::atomic<bool> audioReady_{false}; // both registered
-    std::atomic<AudioRenderer*> renderer_{nullptr};
-    std::atomic<int> rendererUsers_{0};
+    JackProcessCycle cycle_;
+    JackPeerLinks links_;
+    JackServerNotices notices_{*this};
 };
 
 } // namespace kelmar

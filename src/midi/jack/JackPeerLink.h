@@ -15,7 +15,7 @@ namespace kelmar {
 // The notice methods run on JACK's notification thread and touch atomics
 // only; expectDisconnect() and disconnectFailed() may run on the control
 // thread, and so may watch() when it links a peer that came back
-// (JackClient orders that with the opening thread's unwatch()); the rest
+// (JackPeerLinks orders that with the opening thread's unwatch()); the rest
 // runs on the thread that opens and closes.
 class JackPeerLink {
 public:

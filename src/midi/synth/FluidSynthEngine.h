@@ -11,14 +11,14 @@
 #include <span>
 #include <string>
 #include <thread>
-#include <vector>
 
 #include "midi/AudioHost.h"
 #include "midi/MidiMessage.h"
-#include "midi/OutputBackpressure.h"
-#include "midi/SpscRing.h"
 #include "midi/synth/FluidSynthAudioDriver.h"
-#include "midi/synth/HeldNotes.h"
+#include "midi/synth/FluidSynthLog.h"
+#include "midi/synth/ShadowChannels.h"
+#include "midi/synth/SynthMessageQueue.h"
+#include "midi/synth/SynthRenderer.h"
 
 namespace kelmar {
 
@@ -44,13 +44,19 @@ namespace kelmar {
 // are played first. Without such a driver (render() only, or SDL2, which
 // renders by itself) the engine's thread plays every message itself.
 //
+// The engine's own job is its thread and the start-up; its parts do the
+// rest: SynthMessageQueue (the queues and their back-pressure),
+// ShadowChannels (programmes and drum kits loaded off the audio thread),
+// SynthRenderer (playing and rendering on the audio thread, and resting)
+// and FluidSynthLog (FluidSynth's log and the problems met).
+//
 // send() queues at most QueueCapacity messages on either path (see
 // OutputBackpressure.h for what happens past that). A missing FluidSynth
 // or a soundfont that cannot be loaded leaves the engine silent with
 // failure() saying why; no audio driver leaves it playing only through
 // render(); none of these throws or blocks. Safe to use from any thread
 // while audio runs; render() from one thread at a time.
-class FluidSynthEngine : private AudioRenderer {
+class FluidSynthEngine {
 public:
     // Driver: play through the first audio driver that starts.
     // RenderOnly: no audio driver; sound comes out of render() only.
@@ -60,19 +66,19 @@ public:
     // Voices sounding at once; past that FluidSynth ends the least audible.
     static constexpr int Polyphony = 128;
     // Output below this level (about -100 dBFS) counts as silence.
-    static constexpr float QuietLevel = 1e-5F;
+    static constexpr float QuietLevel = SynthRenderer::QuietLevel;
     // How long the output must stay silent, with no key or pedal held and
     // no message played, before the synthesizer stops being run.
-    static constexpr int QuietFrames = SampleRate; // one second
+    static constexpr int QuietFrames = SynthRenderer::QuietFrames;
+    static_assert(QuietFrames == SampleRate, "one second");
     // FluidSynth's "synth.gain" (its default 0.2 is quiet): as loud as sixteen
     // notes at velocity 127 together allow without clipping (they peak near
     // -1.5 dBFS with TimGM6mb, the default soundfont). A piano note at
     // velocity 100 then peaks near -21.5 dBFS; -12 dBFS would put those
     // sixteen notes some 9 dB above full scale.
     static constexpr double Gain = 0.65;
-    // Messages that may wait for the engine's thread: 32 all-notes-off
-    // sweeps of 2,048 messages each.
-    static constexpr std::size_t QueueCapacity = 65536;
+    // Messages that may wait for the engine's thread.
+    static constexpr std::size_t QueueCapacity = SynthMessageQueue::Capacity;
 
     // The FluidSynth library file to load: libfluidsynth.so.3, unless the
     // environment's KELMAR_FLUIDSYNTH_LIBRARY names another (read once).
@@ -116,11 +122,11 @@ public:
     // Why the engine cannot play (FluidSynth missing or unable to create a
     // synthesizer, or the soundfont not loaded), readable; empty while no
     // such failure is known.
-    std::string failure() const;
-    bool hasFailed() const { return failed_.load(std::memory_order_acquire); }
+    std::string failure() const { return log_.failure(); }
+    bool hasFailed() const { return log_.hasFailed(); }
     // Waits until every message sent before the call has been played (by
     // the audio thread, where it plays them: at most a few periods).
-    void waitUntilPlayed() const;
+    void waitUntilPlayed() const { queue_.waitUntilPlayed(); }
 
     bool soundFontLoaded() const { return soundFontLoaded_.load(std::memory_order_acquire); }
     // Name of the audio driver that started; "" while none has.
@@ -128,23 +134,20 @@ public:
     int sampleRate() const;
     // The last problem met while starting (soundfont or audio), readable;
     // empty if there was none.
-    std::string lastError() const;
+    std::string lastError() const { return log_.lastError(); }
     // True while the synthesizer is left unrun because all is silent (see
     // QuietFrames); it runs again with the next message.
-    bool isResting() const { return resting_.load(std::memory_order_relaxed); }
+    bool isResting() const { return renderer_.isResting(); }
     // True once messages go straight to the audio driver's thread.
     bool playsInAudioThread() const { return direct_.load(std::memory_order_acquire); }
     // Frames of the last period the audio driver asked for; 0 before any.
-    int periodFrames() const { return periodFrames_.load(std::memory_order_relaxed); }
+    int periodFrames() const { return renderer_.periodFrames(); }
     // Periods the audio driver has begun to ask for (1 for the first).
-    std::uint64_t periodsBegun() const { return periodsBegun_.load(std::memory_order_acquire); }
+    std::uint64_t periodsBegun() const { return renderer_.periodsBegun(); }
     // The last period in which the audio thread played messages (0: none
     // yet), and the peak level the synthesizer rendered in that period.
-    struct AppliedPeriod {
-        std::uint64_t period = 0;
-        float peak = 0.0F;
-    };
-    AppliedPeriod lastAppliedPeriod() const;
+    using AppliedPeriod = SynthRenderer::AppliedPeriod;
+    AppliedPeriod lastAppliedPeriod() const { return renderer_.lastAppliedPeriod(); }
 
 private:
     struct FluidDeleter {
@@ -152,34 +155,15 @@ private:
         void operator()(fluid_synth_t* synth) const;
     };
 
-    static void logToStandardError(int level, const char* message, void* data);
-    static void logToEngine(int level, const char* message, void* data);
-    static int renderForDriver(void* data, int frames, int effectCount, float* effects[], int outCount, float* out[]);
-    // The host's call, once per period on its real-time thread.
-    void renderAudio(std::uint32_t frames, float* left, float* right) noexcept override;
-    // One period for whichever calls: messages handed over first, then the sound.
-    void renderPeriod(int frames, float* left, float* right);
-    void attachToHost();
-
     void run(Output output);
+    void attachToHost();
     bool createSynth();
     void startAudioDriver();
     void loadSoundFont();
-    void markReady();
-    void playQueued();
-    void handOver(const MidiBytes& message);
-    void forward(const MidiBytes& message);
-    bool needsEngine(const MidiBytes& message) const;
-    void play(const MidiBytes& message);
-    void apply(const MidiBytes& message);
-    void selectDrumKitBefore(const MidiBytes& message);
-    bool applyHandedOver();
-    void renderBlock(int frames, float* left, float* right);
-    void noteProblem(std::string problem);
-    void noteFailure(std::string problem);
     void markStarted();
-    void noteProgress() { lastTaken_.store(backpressure::now(), std::memory_order_relaxed); }
-    std::string takeLogged();
+    void markReady();
+    void handOver(const MidiBytes& message);
+    void play(const MidiBytes& message);
 
     std::string soundFont_;
     std::string library_;
@@ -187,35 +171,19 @@ private:
     std::unique_ptr<fluid_synth_t, FluidDeleter> synth_;
     FluidSynthAudioDriver driver_; // started by the engine's thread, stopped by the destructor
     const std::shared_ptr<AudioHost> host_;
-    std::atomic<bool> hosted_{false}; // the host plays the synthesizer
     std::atomic<int> hostRate_{0}; // the host's rate once it calls the engine
 
-    // Messages waiting for the engine's thread (see the class comment), and
-    // how many have been sent, under queueMutex_. Senders, and the engine's
-    // thread forwarding what it took, push onto toAudio_ under it too, so
-    // the ring has one producer at a time; the audio thread never takes it.
-    mutable std::mutex queueMutex_;
-    mutable std::condition_variable queueChanged_; // something to play, or stopping
-    std::vector<MidiBytes> queue_;
-    std::uint64_t sent_ = 0;
-    bool stopping_ = false;
-    // Messages may go straight onto toAudio_: the audio thread plays them,
-    // and the engine's thread holds none (under queueMutex_).
-    bool fastPath_ = false;
-    // The audio driver calls the engine: the audio thread plays messages.
-    std::atomic<bool> direct_{false};
-    using AudioRing = SpscRing<MidiBytes, QueueCapacity>;
-    std::unique_ptr<AudioRing> toAudio_ = std::make_unique<AudioRing>();
-    // Messages played, by the engine's thread or the audio thread.
-    std::atomic<std::uint64_t> played_{0};
+    FluidSynthLog log_;
+    SynthMessageQueue queue_;
+    ShadowChannels shadows_;
     // Held by the engine's thread around its own FluidSynth calls once the
     // audio driver runs (a programme's samples being read); the audio
     // thread only tries it, and leaves the ring for the next period when
     // it is taken.
     std::mutex synthMutex_;
-    // When the engine's thread (or the audio thread) last took messages or
-    // finished a step of its start-up (backpressure::now()).
-    std::atomic<std::int64_t> lastTaken_{backpressure::now()};
+    SynthRenderer renderer_{queue_, synthMutex_};
+    // The audio driver calls the engine: the audio thread plays messages.
+    std::atomic<bool> direct_{false};
 
     mutable std::mutex readyMutex_;
     mutable std::condition_variable readyChanged_;
@@ -223,31 +191,6 @@ private:
     std::atomic<bool> started_{false}; // synthesizer created, or failed to be
     std::atomic<bool> soundFontLoaded_{false};
     std::atomic<bool> synthFailed_{false};
-    std::atomic<bool> failed_{false}; // failure_ is set
-
-    // Between the thread that plays messages and whichever renders: a count
-    // of messages played and whether any key or pedal is held.
-    std::atomic<std::uint64_t> activity_{0};
-    std::atomic<bool> holding_{false};
-    HeldNotes held_; // the thread that plays messages only
-    // The drum channel's kit is selected (and its samples loaded) when the
-    // channel is first played, not with the soundfont; set by the engine's
-    // thread, read by senders (once false it stays false).
-    std::atomic<bool> drumKitPending_{false};
-    std::atomic<int> periodFrames_{0};
-    std::atomic<std::uint64_t> periodsBegun_{0};
-    std::atomic<std::uint64_t> appliedPeriod_{0};
-    std::atomic<float> appliedPeak_{0.0F};
-    float lastPeak_ = 0.0F; // of the last block rendered; rendering thread only
-    // Rendering thread only.
-    std::uint64_t activitySeen_ = 0;
-    int quietFrames_ = 0;
-    std::atomic<bool> resting_{false};
-
-    mutable std::mutex errorMutex_;
-    std::string logged_;
-    std::string lastError_;
-    std::string failure_;
 
     // Declared last: it uses everything above and is joined first.
     std::thread thread_;
