@@ -10,7 +10,9 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QMouseEvent>
+#include <QTimer>
 
 #include <algorithm>
 #include <chrono>
@@ -87,6 +89,42 @@ void BM_PointerMoveToDevice(benchmark::State& state)
     movesOver(state, midi, window.areas().area(0).PerformanceImage);
 }
 BENCHMARK(BM_PointerMoveToDevice)->Arg(1)->Arg(2)->ArgName("width")->Unit(benchmark::kMicrosecond);
+
+// What a pointer move costs the window's thread in all, as a player's
+// mouse brings them (200 a second, the event loop running between them):
+// the event, the MIDI, the readout and the painting. CPU time is the
+// thread's, so the waits between moves do not count; run it on the X
+// display to count what the window system adds (QT_QPA_PLATFORM=xcb).
+// Argument: 0 the classic rules, 1 Extended Play.
+void BM_PointerMovePainted(benchmark::State& state)
+{
+    test::RecordingMidiRig midi;
+    MainWindow window(midi.layer);
+    window.areas().fillAxisLists();
+    if (state.range(0) == 1)
+        window.play().setExtended(true);
+    window.show();
+    QCoreApplication::processEvents();
+    QWidget* picture = window.areas().area(0).PerformanceImage;
+    int k = 0;
+    for (auto _ : state) {
+        const QPointF at((k * 7) % picture->width() + 0.5, (k * 13) % picture->height() + 0.5);
+        ++k;
+        QMouseEvent event(QEvent::MouseMove, at, picture->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(picture, &event);
+        QEventLoop loop; // what the move left to do, until the next one
+        QTimer::singleShot(5, &loop, &QEventLoop::quit);
+        loop.exec();
+        if (midi.device->sent.size() >= 8192) {
+            state.PauseTiming();
+            midi.clear();
+            state.ResumeTiming();
+        }
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_PointerMovePainted)->Arg(0)->Arg(1)->ArgName("extended")->Iterations(2000)->Unit(benchmark::kMicrosecond);
 
 // Extended Play, One Note per Area, pair 1: a move over area 0's picture
 // in the main window (argument 0) against one over the Big Picture at

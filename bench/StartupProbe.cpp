@@ -5,7 +5,11 @@
 // Also printed: the CPU time the program used until the dialog was on screen
 // (all threads, and its main thread alone), which varies less than the
 // time itself on a busy machine.
-// Usage: kelmar_startup_probe PROGRAM [RUNS]   (DISPLAY must name an X server)
+// Usage: kelmar_startup_probe PROGRAM [RUNS [PEER TITLE]]   (DISPLAY must name an X server)
+// With PEER, each run also starts PEER (another JACK client, such as
+// jack-keyboard) right after, measured the same way to its first window
+// called TITLE (no dialog to answer), and the ratios of the medians are
+// printed: the program's time, memory and idle CPU over the peer's.
 // KELMAR_PROBE_THREADS=1 also prints each thread's idle CPU time;
 // KELMAR_PROBE_VERBOSE=1 lets the program's own messages through to stderr;
 // KELMAR_PROBE_STACKS=1 prints the program's stacks if the dialog never shows.
@@ -129,8 +133,17 @@ std::map<std::string, double> threadCpuMs(pid_t pid)
     return threads;
 }
 
-Sample measure(const char* program, bool quietProgram)
+// What a start waits for: the first window called `title`; for the
+// program, its setup dialog, which is answered with Ok to reach the window.
+struct Target {
+    const char* program;
+    std::string title;
+    bool answersDialog;
+};
+
+Sample measure(const Target& target, bool quietProgram)
 {
+    const char* program = target.program;
     Sample sample;
     Display* display = XOpenDisplay(nullptr);
     if (!display) {
@@ -151,7 +164,7 @@ Sample measure(const char* program, bool quietProgram)
         execl(program, program, static_cast<char*>(nullptr));
         _exit(127);
     }
-    const Window dialog = waitForMappedWindow(display, "MIDI Setup", std::chrono::seconds(10));
+    const Window dialog = waitForMappedWindow(display, target.title, std::chrono::seconds(10));
     if (dialog) {
         sample.dialogMs = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
         const std::string mainThread = std::string("/").append(std::to_string(pid));
@@ -165,7 +178,8 @@ Sample measure(const char* program, bool quietProgram)
         // window that is gone and it reports failure; the main window being
         // mapped is what shows that Ok took effect.
         const std::string ok = "xdotool key --window " + std::to_string(dialog) + " Return 2>/dev/null";
-        if (std::system(ok.c_str()) == -1 || !waitForMappedWindow(display, "Kelmar", std::chrono::seconds(5)))
+        if (target.answersDialog
+            && (std::system(ok.c_str()) == -1 || !waitForMappedWindow(display, "Kelmar", std::chrono::seconds(5))))
             std::fprintf(stderr, "the main window did not appear after Ok\n");
         std::this_thread::sleep_for(std::chrono::seconds(1));
         sample.anonKb = statusKb(pid, "RssAnon");
@@ -197,12 +211,58 @@ double median(std::vector<double> values)
     return values.empty() ? 0 : values[values.size() / 2];
 }
 
+struct Medians {
+    double dialog = 0, startCpu = 0, startMainCpu = 0, resident = 0, anon = 0, file = 0, idle = 0;
+};
+
+class Runs {
+public:
+    void add(const Sample& s)
+    {
+        dialog_.push_back(s.dialogMs);
+        startCpu_.push_back(s.startCpuMs);
+        startMainCpu_.push_back(s.startMainCpuMs);
+        resident_.push_back(static_cast<double>(s.residentKb()) / 1024.0);
+        anon_.push_back(static_cast<double>(s.anonKb) / 1024.0);
+        file_.push_back(static_cast<double>(s.fileKb) / 1024.0);
+        idle_.push_back(s.idleCpuMs);
+    }
+    Medians medians() const
+    {
+        return {median(dialog_), median(startCpu_), median(startMainCpu_), median(resident_),
+                median(anon_),   median(file_),     median(idle_)};
+    }
+
+private:
+    std::vector<double> dialog_, startCpu_, startMainCpu_, resident_, anon_, file_, idle_;
+};
+
+void print(const char* what, int run, const Sample& s, bool perThread)
+{
+    std::printf("%s run %d: window on screen %.1f ms (CPU %.1f ms, main thread %.1f ms), resident %.1f MB (anon %.1f, "
+                "file %.1f), idle CPU %.1f ms / 5 s (%.0f in ticks)\n",
+                what, run, s.dialogMs, s.startCpuMs, s.startMainCpuMs, static_cast<double>(s.residentKb()) / 1024.0,
+                static_cast<double>(s.anonKb) / 1024.0, static_cast<double>(s.fileKb) / 1024.0, s.idleCpuMs,
+                s.idleTicksMs);
+    if (perThread) {
+        for (const auto& [thread, ms] : s.threadCpuMs)
+            std::printf("    thread %-28s %6.1f ms\n", thread.c_str(), ms);
+    }
+}
+
+void printMedians(const char* what, int runs, const Medians& m)
+{
+    std::printf("%s median of %d: window on screen %.1f ms (CPU %.1f ms, main thread %.1f ms), resident %.1f MB"
+                " (anon %.1f, file %.1f), idle CPU %.1f ms / 5 s\n",
+                what, runs, m.dialog, m.startCpu, m.startMainCpu, m.resident, m.anon, m.file, m.idle);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s PROGRAM [RUNS]\n", argv[0]);
+    if (argc < 2 || argc == 4) {
+        std::fprintf(stderr, "usage: %s PROGRAM [RUNS [PEER TITLE]]\n", argv[0]);
         return 2;
     }
     const int runs = argc > 2 ? std::atoi(argv[2]) : 7;
@@ -213,33 +273,36 @@ int main(int argc, char* argv[])
     // KELMAR_PROBE_VERBOSE=1 lets the program's messages through to stderr.
     const char* verboseSetting = std::getenv("KELMAR_PROBE_VERBOSE");
     const bool verbose = verboseSetting && std::string(verboseSetting) == "1";
-    std::vector<double> dialog, startCpu, startMainCpu, resident, anon, file, idle;
+    const Target program{argv[1], "MIDI Setup", true};
+    const bool withPeer = argc > 4;
+    const Target peer{withPeer ? argv[3] : "", withPeer ? argv[4] : "", false};
+    Runs ours;
+    Runs theirs;
     for (int i = 0; i < runs; ++i) {
-        const Sample s = measure(argv[1], !verbose);
+        const Sample s = measure(program, !verbose);
         if (s.dialogMs < 0) {
             std::fprintf(stderr, "run %d: the setup dialog did not appear\n", i + 1);
             return 1;
         }
-        std::printf("run %d: dialog on screen %.1f ms (CPU %.1f ms, main thread %.1f ms), resident %.1f MB (anon %.1f, file %.1f), idle CPU %.1f ms / 5 s"
-                    " (%.0f in ticks)\n",
-                    i + 1, s.dialogMs, s.startCpuMs, s.startMainCpuMs, static_cast<double>(s.residentKb()) / 1024.0,
-                    static_cast<double>(s.anonKb) / 1024.0, static_cast<double>(s.fileKb) / 1024.0, s.idleCpuMs,
-                    s.idleTicksMs);
-        if (perThread) {
-            for (const auto& [thread, ms] : s.threadCpuMs)
-                std::printf("    thread %-28s %6.1f ms\n", thread.c_str(), ms);
+        print("kelmar", i + 1, s, perThread);
+        ours.add(s);
+        if (!withPeer)
+            continue;
+        const Sample p = measure(peer, !verbose);
+        if (p.dialogMs < 0) {
+            std::fprintf(stderr, "run %d: %s showed no window \"%s\"\n", i + 1, peer.program, peer.title.c_str());
+            return 1;
         }
-        dialog.push_back(s.dialogMs);
-        startCpu.push_back(s.startCpuMs);
-        startMainCpu.push_back(s.startMainCpuMs);
-        resident.push_back(static_cast<double>(s.residentKb()) / 1024.0);
-        anon.push_back(static_cast<double>(s.anonKb) / 1024.0);
-        file.push_back(static_cast<double>(s.fileKb) / 1024.0);
-        idle.push_back(s.idleCpuMs);
+        print(peer.title.c_str(), i + 1, p, perThread);
+        theirs.add(p);
     }
-    std::printf("median of %d: dialog on screen %.1f ms (CPU %.1f ms, main thread %.1f ms), resident %.1f MB"
-                " (anon %.1f, file %.1f), idle CPU %.1f ms / 5 s\n",
-                runs, median(dialog), median(startCpu), median(startMainCpu), median(resident), median(anon),
-                median(file), median(idle));
+    const Medians m = ours.medians();
+    printMedians("kelmar", runs, m);
+    if (!withPeer)
+        return 0;
+    const Medians q = theirs.medians();
+    printMedians(peer.title.c_str(), runs, q);
+    std::printf("kelmar / %s: start-up %.2f x, resident memory %.2f x, idle CPU %.2f x\n", peer.title.c_str(),
+                m.dialog / q.dialog, m.resident / q.resident, q.idle > 0 ? m.idle / q.idle : 0.0);
     return 0;
 }

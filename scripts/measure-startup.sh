@@ -4,6 +4,9 @@
 # soundfont. Prints, per run and as medians: time from exec to the MIDI
 # setup dialog on screen, resident memory (anonymous + file pages) and CPU
 # used while idle for 5 s.
+# Each run also starts jack-keyboard (another JACK client, from Debian), the
+# same way, and the ratios of the medians are printed at the end (skip it
+# with KELMAR_NO_PEER=1).
 # Usage: scripts/measure-startup.sh [RUNS] [BUILD_DIR]
 # With KELMAR_NO_JACK=1 no JACK server runs (the program finds none). The
 # probe's own switches (KELMAR_PROBE_THREADS=1 for each thread's idle CPU,
@@ -39,4 +42,8 @@ for _ in $(seq 100); do
   sleep 0.05
 done
 export DISPLAY="$display" JACK_DEFAULT_SERVER="$server"
-"$build/bench/kelmar_startup_probe" "$build/src/kelmar" "$runs"
+peer=()
+if [ "${KELMAR_NO_PEER:-0}" != 1 ] && command -v jack-keyboard >/dev/null; then
+  peer=("$(command -v jack-keyboard)" jack-keyboard)
+fi
+"$build/bench/kelmar_startup_probe" "$build/src/kelmar" "$runs" "${peer[@]}"

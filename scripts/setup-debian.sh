@@ -14,7 +14,7 @@ test_packages=(
   libgtest-dev libbenchmark-dev jackd2 fluidsynth python3-mido
   pipewire-bin pipewire-jack
   xvfb xdotool x11-utils imagemagick
-  weston qt6-wayland
+  weston qt6-wayland jack-keyboard
   desktop-file-utils appstream man-db lintian
 )
 if [ "${1:-}" = "--test" ]; then

@@ -19,6 +19,7 @@
 #include "app/MainMenu.h"
 #include "app/PlayMenu.h"
 #include "ui/Twips.h"
+#include "ui/FrameThrottle.h"
 #include "ui/WheelGuard.h"
 #include "ui/WindowSystem.h"
 #include "ui/WindowFonts.h"
@@ -93,6 +94,7 @@ MainWindow::MainWindow(MidiMessageLayer& midi, QWidget* parent)
     connect(play_, &PlayMenu::bigPictureAsked, this,
             [this] { showBigPicture(areas_->performance().state().CurrentArea); });
     WheelGuard::guard(this);
+    FrameThrottle::install(this);
 }
 
 MainWindow::~MainWindow()

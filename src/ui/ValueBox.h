@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPalette>
 
@@ -29,6 +30,16 @@ inline void showValue(QLabel* box, const QString& text)
 {
     box->setText(text);
     box->setAccessibleName(box->property("ValueCaption").toString() + QStringLiteral(": ") + text.trimmed());
+}
+
+// A text that changes at every pointer movement (a readout): its
+// accessible name follows only while an assistive technology listens;
+// whoever shows readouts names them afresh when one starts to.
+inline void showReadoutText(QLabel* box, const QString& text)
+{
+    box->setText(text);
+    if (QAccessible::isActive())
+        box->setAccessibleName(box->property("ValueCaption").toString() + QStringLiteral(": ") + text.trimmed());
 }
 
 } // namespace kelmar

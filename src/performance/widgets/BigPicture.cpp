@@ -5,6 +5,7 @@
 
 #include "performance/widgets/PerformanceAreas.h"
 #include "performance/widgets/PerformancePicture.h"
+#include "ui/FrameThrottle.h"
 
 namespace kelmar {
 
@@ -19,6 +20,7 @@ BigPicture::BigPicture(PerformanceAreas& areas, QWidget* owner)
     setObjectName("BigPicture");
     setWindowTitle("Big Picture");
     resize(StartSize);
+    FrameThrottle::install(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);

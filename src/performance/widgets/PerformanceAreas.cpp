@@ -1,5 +1,6 @@
 #include "performance/widgets/PerformanceAreas.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -55,6 +56,21 @@ PerformanceAreas::PerformanceAreas(MidiMessageLayer& midi, QWidget* container)
         areas_.at(static_cast<std::size_t>(i)) = PerformanceAreaWidgets::build(i, container);
         connectArea(area(i));
     }
+    QAccessible::installActivationObserver(this);
+}
+
+PerformanceAreas::~PerformanceAreas()
+{
+    QAccessible::removeActivationObserver(this);
+}
+
+// The readouts' accessible names are not kept while nobody listens.
+void PerformanceAreas::accessibilityActiveChanged(bool active)
+{
+    if (!active)
+        return;
+    for (const PerformanceAreaWidgets& w : areas_)
+        showValue(w.InfoLabel, w.InfoLabel->text());
 }
 
 void PerformanceAreas::connectArea(const PerformanceAreaWidgets& w)
@@ -274,7 +290,7 @@ void PerformanceAreas::showReadout(int index, const std::optional<std::string>& 
     if (!readout)
         return;
     const QString text = QString::fromStdString(*readout);
-    showValue(area(index).InfoLabel, text);
+    showReadoutText(area(index).InfoLabel, text);
     emit readoutShown(index, text);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QObject>
 #include <QPointF>
 #include <QString>
@@ -19,12 +20,13 @@ struct PairView;
 // The four performance areas: their widgets and the handlers that feed the
 // widgets' events to MousePerformance and show what it answers. Each
 // handler is named after its control and takes the area index first.
-class PerformanceAreas : public QObject {
+class PerformanceAreas : public QObject, private QAccessible::ActivationObserver {
     Q_OBJECT
 public:
     // Builds the areas inside `container` (the "Mouse Performance Controls"
     // frame), which owns them.
     PerformanceAreas(MidiMessageLayer& midi, QWidget* container);
+    ~PerformanceAreas() override;
 
     const PerformanceAreaWidgets& area(int index) const { return areas_.at(static_cast<std::size_t>(index)); }
     MousePerformance& performance() { return performance_; }
@@ -65,6 +67,8 @@ signals:
     void areaChanged(int index);
 
 private:
+    void accessibilityActiveChanged(bool active) override;
+
     // What an area showed under the classic rules when Extended Play came on.
     struct ClassicLook {
         int code = 1;
