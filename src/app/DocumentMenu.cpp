@@ -51,6 +51,7 @@ QString minutesAndSeconds(std::chrono::nanoseconds elapsed)
 DocumentMenu::DocumentMenu(MainWindow& window, std::function<void(const QString&)> tell)
     : QObject(&window)
     , window_(window)
+    , output_(window.midi().output())
     , tell_(std::move(tell))
     , takeLabel_(new QLabel(window.ControlFrame(1)))
     , takeClock_(new QTimer(this))
@@ -67,12 +68,14 @@ DocumentMenu::DocumentMenu(MainWindow& window, std::function<void(const QString&
         QMetaObject::invokeMethod(this, [this, text = QString::fromStdString(why)] { takeFailed(text); },
                                   Qt::QueuedConnection);
     });
-    window_.midi().output().setTap(&recorder_);
+    output_.setTap(&recorder_);
 }
 
+// Runs once the window is gone (its children go last): only the port, which
+// outlives it, is reached.
 DocumentMenu::~DocumentMenu()
 {
-    window_.midi().output().setTap(nullptr);
+    output_.setTap(nullptr);
     recorder_.stop();
 }
 

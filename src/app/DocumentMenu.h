@@ -15,6 +15,7 @@ class QTimer;
 namespace kelmar {
 
 class MainWindow;
+class MidiOutputPort;
 
 // The File menu's documents, added once Extended Play has been asked for
 // in a run (a plain start keeps the File menu as it was): "&Record Take..."
@@ -56,6 +57,7 @@ private:
     void takeFailed(const QString& why);
 
     MainWindow& window_;
+    MidiOutputPort& output_;
     std::function<void(const QString&)> tell_;
     bool shown_ = false;
     TakeRecorder recorder_;

@@ -26,22 +26,38 @@ constexpr QPoint Area0Picture{157, 103};
 constexpr QPoint VLimitMinBox{64, 151}; // 615,1110, 435 x 255
 constexpr QPoint VLimitMaxBox{118, 151}; // 1425,1110
 
-TEST(ExtendedPlayEndToEndTest, AScaleOverTypedLimitsPlaysOneNoteAtATimeFromBottomToTop)
-{
+class ExtendedPlayEndToEndTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(jack.running() && display.running() && listener.ok());
+        ::setenv("HOME", home.path().toLocal8Bit().constData(), 1);
+        ::setenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit().constData(), 1);
+        ::setenv("QT_QPA_PLATFORM", "xcb", 1);
+    }
+
+    // Starts the program playing into the listener and answers its setup dialog.
+    void start(std::vector<std::string> arguments)
+    {
+        arguments.insert(arguments.end(), {"--output", "listener"});
+        program = &startProgram(jack, std::move(arguments));
+        const unsigned long dialog = waitForSetupDialog(display, *program);
+        ASSERT_NE(dialog, 0u);
+        pressOkInSetupDialog(display, dialog);
+    }
+
     JackServer jack;
     XDisplay display;
     JackReceiver listener{"listener"};
-    ASSERT_TRUE(jack.running() && display.running() && listener.ok());
     const QTemporaryDir home;
     const QTemporaryDir runtime;
-    ::setenv("HOME", home.path().toLocal8Bit().constData(), 1);
-    ::setenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit().constData(), 1);
-    ::setenv("QT_QPA_PLATFORM", "xcb", 1);
-    JackServer::Peer& program = startProgram(jack, {"--extended", "--scale", "c major", "--output", "listener"});
+    JackServer::Peer* program = nullptr;
+};
 
-    const unsigned long dialog = waitForSetupDialog(display, program);
-    ASSERT_NE(dialog, 0u);
-    pressOkInSetupDialog(display, dialog);
+TEST_F(ExtendedPlayEndToEndTest, AScaleOverTypedLimitsPlaysOneNoteAtATimeFromBottomToTop)
+{
+    start({"--extended", "--scale", "c major"});
+    ASSERT_FALSE(HasFatalFailure());
     const unsigned long window = display.waitForWindow("Kelmar");
     ASSERT_NE(window, 0u);
     const std::optional<QRect> picture = findArea0Picture(display.screenshot());
@@ -85,28 +101,17 @@ TEST(ExtendedPlayEndToEndTest, AScaleOverTypedLimitsPlaysOneNoteAtATimeFromBotto
     display.moveTo(client + VLimitMinBox);
     EXPECT_TRUE(listener.waitFor(1));
     EXPECT_EQ(listener.received(), (Events{{0x80, 72, 64}}));
-    program.stop();
+    program->stop();
 }
 
 // The Big Picture, 1,000 x 700 pixels: a sweep from its bottom to its top
 // plays all 128 pitches of the default range in order, one at a time.
-TEST(ExtendedPlayEndToEndTest, TheBigPicturePlaysEveryPitchInOrderAcrossItsHeight)
+TEST_F(ExtendedPlayEndToEndTest, TheBigPicturePlaysEveryPitchInOrderAcrossItsHeight)
 {
-    JackServer jack;
-    XDisplay display;
-    JackReceiver listener{"listener"};
-    ASSERT_TRUE(jack.running() && display.running() && listener.ok());
-    const QTemporaryDir home;
-    const QTemporaryDir runtime;
-    ::setenv("HOME", home.path().toLocal8Bit().constData(), 1);
-    ::setenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit().constData(), 1);
-    ::setenv("QT_QPA_PLATFORM", "xcb", 1);
-    JackServer::Peer& program = startProgram(jack, {"--extended", "--big-picture", "--output", "listener"});
-    const unsigned long dialog = waitForSetupDialog(display, program);
-    ASSERT_NE(dialog, 0u);
-    pressOkInSetupDialog(display, dialog);
+    start({"--extended", "--big-picture"});
+    ASSERT_FALSE(HasFatalFailure());
     const unsigned long big = display.waitForWindow("Big Picture");
-    ASSERT_NE(big, 0u) << describeProgram(program);
+    ASSERT_NE(big, 0u) << describeProgram(*program);
     runCommand("xdotool windowsize " + std::to_string(big) + " 1000 700");
     ASSERT_TRUE(waitUntil([&] { return display.geometry(big).size() == QSize(1000, 700); }, 5000))
         << display.geometry(big).width() << "x" << display.geometry(big).height();
@@ -131,7 +136,7 @@ TEST(ExtendedPlayEndToEndTest, TheBigPicturePlaysEveryPitchInOrderAcrossItsHeigh
         expected.push_back({0x90, static_cast<std::uint8_t>(note), 64});
     }
     EXPECT_EQ(listener.received(), expected);
-    program.stop();
+    program->stop();
 }
 
 } // namespace
