@@ -17,7 +17,7 @@ BigPicture::BigPicture(PerformanceAreas& areas, QWidget* owner)
     , areas_(areas)
 {
     setObjectName("BigPicture");
-    setWindowTitle("Big Picture");
+    setWindowTitle(tr("Big Picture"));
     resize(StartSize);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
