@@ -730,6 +730,10 @@ Auch kein anderer MIDI-Ausgang lässt sich öffnen: nichts kann erklingen.</tran
         <translation>Der MIDI-Ausgang „%1“ ließ sich nicht öffnen.
 %2</translation>
     </message>
+    <message>
+        <source>(no MIDI input device)</source>
+        <translation>(kein MIDI-Eingang)</translation>
+    </message>
 </context>
 <context>
     <name>kelmar::NoteName</name>

@@ -730,6 +730,10 @@ Tampoco se abre ninguna otra salida MIDI: no puede sonar nada.</translation>
         <translation>No se pudo abrir la salida MIDI «%1».
 %2</translation>
     </message>
+    <message>
+        <source>(no MIDI input device)</source>
+        <translation>(ninguna entrada MIDI)</translation>
+    </message>
 </context>
 <context>
     <name>kelmar::NoteName</name>

@@ -730,6 +730,10 @@ Aucune autre sortie MIDI ne s&apos;ouvre non plus : rien ne peut sonner.</transl
         <translation>La sortie MIDI « %1 » n&apos;a pas pu être ouverte.
 %2</translation>
     </message>
+    <message>
+        <source>(no MIDI input device)</source>
+        <translation>(aucune entrée MIDI)</translation>
+    </message>
 </context>
 <context>
     <name>kelmar::NoteName</name>

@@ -83,7 +83,8 @@ QStringList controlCaptions(const QWidget& window)
 struct Language {
     const char* name;
     QStringList menuBar;            // with Extended Play's menu
-    QStringList setupDialog;        // title, Label1, Label2, CmdOk, CmdCancel, the default output
+    // title, Label1, Label2, CmdOk, CmdCancel, the default output, the entry of no input
+    QStringList setupDialog;
     const char* readout;            // "Pitch 62 D4, Vel 90"
     const char* lostOutput;         // a message with a further message in it
 };
@@ -96,28 +97,28 @@ void PrintTo(const Language& language, std::ostream* out)
 const Language German{
     "de",
     {"&Datei", "&Bearbeiten", "&MIDI", "&Spielen", "&Hilfe"},
-    {"MIDI-Setup", "MIDI-Eingang", "MIDI-Ausgang", "OK", "Abbrechen", "Standardausgang"},
+    {"MIDI-Setup", "MIDI-Eingang", "MIDI-Ausgang", "OK", "Abbrechen", "Standardausgang", "(kein MIDI-Eingang)"},
     "Ton 62 D4, Vel 90",
     "Der MIDI-Ausgang „x“ kann nicht spielen: Der JACK-Server wurde beendet.",
 };
 const Language French{
     "fr",
     {"&Fichier", "É&dition", "&MIDI", "&Jouer", "&Aide"},
-    {"Configuration MIDI", "Entrée MIDI", "Sortie MIDI", "OK", "Annuler", "Sortie par défaut"},
+    {"Configuration MIDI", "Entrée MIDI", "Sortie MIDI", "OK", "Annuler", "Sortie par défaut", "(aucune entrée MIDI)"},
     "Note 62 Ré4, Vél 90",
     "La sortie MIDI « x » ne peut pas jouer : Le serveur JACK s'est arrêté.",
 };
 const Language Spanish{
     "es",
     {"&Archivo", "&Editar", "&MIDI", "&Tocar", "A&yuda"},
-    {"Configuración MIDI", "Entrada MIDI", "Salida MIDI", "Aceptar", "Cancelar", "Salida predeterminada"},
+    {"Configuración MIDI", "Entrada MIDI", "Salida MIDI", "Aceptar", "Cancelar", "Salida predeterminada", "(ninguna entrada MIDI)"},
     "Nota 62 Re4, Vel 90",
     "La salida MIDI «x» no puede tocar: El servidor JACK se ha cerrado.",
 };
 const Language English{
     "en",
     {"&File", "&Edit", "&MIDI", "Pla&y", "&Help"},
-    {"MIDI Setup", "MIDI In Device", "MIDI Out Device", "Ok", "Cancel", "Default output"},
+    {"MIDI Setup", "MIDI In Device", "MIDI Out Device", "Ok", "Cancel", "Default output", "(no MIDI input device)"},
     "Pitch 62 D4, Vel 90",
     "The MIDI output \"x\" cannot play: The JACK server has shut down.",
 };
@@ -157,7 +158,8 @@ TEST_P(LanguagesTest, MenusSetupDialogAndReadoutsAreInTheLanguage)
                                setup->findChild<QLabel*>("Label2")->text(),
                                setup->findChild<QAbstractButton*>("CmdOk")->text(),
                                setup->findChild<QAbstractButton*>("CmdCancel")->text(),
-                               setup->findChild<QComboBox*>("ComboMidiOut")->itemText(0)};
+                               setup->findChild<QComboBox*>("ComboMidiOut")->itemText(0),
+                               MidiSetupForm::noInputText()};
     EXPECT_EQ(shown, language.setupDialog);
 
     EXPECT_EQ(PerformanceWords::readout("Pitch 62 D4, Vel 90"), QString::fromUtf8(language.readout));

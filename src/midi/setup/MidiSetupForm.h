@@ -34,7 +34,7 @@ public:
 
     MidiSetupForm(MidiMessageLayer& midi, FailurePresenter presentFailure, QWidget* parent = nullptr);
 
-    static constexpr const char* NoInputText = "(no MIDI input device)";
+    static constexpr const char* NoInputText = QT_TRANSLATE_NOOP("kelmar::MidiSetupForm", "(no MIDI input device)");
     // NoInputText in the user's language.
     static QString noInputText();
     // A device as the lists show it: the names the program gives its own
