@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include <QCommandLineParser>
+#include <QRegularExpression>
 
 #include "app/Translation.h"
 
@@ -39,6 +40,22 @@ QString helpText(const QCommandLineParser& parser, const Translation& translatio
     const QString options = translation.text(Context, QT_TRANSLATE_NOOP("kelmar::CommandLine", "Options:"));
     text = usage.arg(Program) + text.mid(end);
     return text.replace(QStringLiteral("\nOptions:\n"), QStringLiteral("\n%1\n").arg(options));
+}
+
+// Qt's reasons for refusing a command line, made in English while no
+// QCoreApplication runs: put into the language of Qt's own translation.
+QString parseError(const QString& english, const Translation& translation)
+{
+    for (const char* reason : {"Unknown option '%1'.", "Unknown options: %1.", "Missing value after '%1'.",
+                               "Unexpected value after '%1'."}) {
+        const QStringList around = QString::fromLatin1(reason).split(QStringLiteral("%1"));
+        const QString pattern = QRegularExpression::escape(around[0]) + QStringLiteral("(.*)")
+                              + QRegularExpression::escape(around[1]);
+        const QRegularExpressionMatch m = QRegularExpression('^' + pattern + '$').match(english);
+        if (m.hasMatch())
+            return translation.qtText("QCommandLineParser", reason).arg(m.captured(1));
+    }
+    return english;
 }
 
 } // namespace
@@ -96,7 +113,7 @@ CommandLine::CommandLine(const QStringList& arguments, const Translation& transl
     const QString tryHelp = text(QT_TRANSLATE_NOOP("kelmar::CommandLine", "Try '%1 --help'.")).arg(Program);
     if (!parser.parse(arguments)) {
         action_ = Action::Refuse;
-        text_ = QString("%1: %2\n%3\n").arg(Program, parser.errorText(), tryHelp);
+        text_ = QString("%1: %2\n%3\n").arg(Program, parseError(parser.errorText(), translation), tryHelp);
     } else if (!parser.positionalArguments().isEmpty()) {
         action_ = Action::Refuse;
         text_ = QString("%1: %2\n%3\n")

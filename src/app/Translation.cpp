@@ -78,6 +78,12 @@ QString Translation::text(const char* context, const char* source) const
     return translated.isEmpty() ? QString::fromUtf8(source) : translated;
 }
 
+QString Translation::qtText(const char* context, const char* source) const
+{
+    const QString translated = qt_.translate(context, source);
+    return translated.isEmpty() ? QString::fromUtf8(source) : translated;
+}
+
 void Translation::install()
 {
     if (language_.isEmpty())

@@ -30,6 +30,8 @@ public:
     // `source` in the language, as tr() gives it once install() has run; for
     // texts made before a QCoreApplication exists (the command line).
     QString text(const char* context, const char* source) const;
+    // The same from Qt's own translation ("QCommandLineParser").
+    QString qtText(const char* context, const char* source) const;
     // Makes the translations the application's, for tr() and
     // QCoreApplication::translate. Needs the QCoreApplication.
     void install();

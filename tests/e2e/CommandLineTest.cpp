@@ -65,8 +65,8 @@ TEST(CommandLine, HelpAndVersionPrintAndEndWithoutADisplay)
     EXPECT_EQ(run({"--version"}, "/dev/full").code, 1);
 }
 
-// The help in the locale's language; in the C locale, whatever LANGUAGE
-// asks for, and in an English one, the same English bytes.
+// The help and the refusals in the locale's language; in the C locale,
+// whatever LANGUAGE asks for, and in an English one, the same English bytes.
 TEST(CommandLine, HelpIsInTheLocalesLanguage)
 {
     const Outcome german = run({"--help"}, {}, {{"LANG", "de_DE.UTF-8"}});
@@ -74,6 +74,7 @@ TEST(CommandLine, HelpIsInTheLocalesLanguage)
     EXPECT_TRUE(german.output.startsWith("Aufruf: kelmar [Optionen]\n")) << german.output.toStdString();
     for (const char* text : {"\nOptionen:\n", "Diese Hilfe zeigen und beenden.", "--output <NAME>", "--setup <DATEI>"})
         EXPECT_TRUE(german.output.contains(QString::fromUtf8(text))) << text;
+    EXPECT_TRUE(run({"song.mid"}, {}, {{"LANG", "de_DE.UTF-8"}}).errors.endsWith("Mehr unter 'kelmar --help'.\n"));
 
     const QString english = run({"--help"}).output;
     EXPECT_TRUE(english.startsWith("Usage: kelmar [options]\n"));
