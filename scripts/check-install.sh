@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs a built tree into a temporary prefix and checks what a desktop
-# reads there: the desktop entry, the AppStream metainfo, the manual page
-# and the icons.
+# reads there: the desktop entry, the AppStream metainfo, the manual page,
+# the icons and the translations.
 # Usage: scripts/check-install.sh BUILD_DIR
 set -euo pipefail
 build="$1"
@@ -32,4 +32,10 @@ grep -q "<release version=\"$version\"" "$share"/metainfo/*.metainfo.xml ||
 test -f "$share/icons/hicolor/scalable/apps/kelmar.svg"
 test -x "$prefix/bin/kelmar"
 test -f "$share/kelmar/manual/index.html"
+# The translations the program finds at ../share/kelmar/translations, and uses.
+for language in de fr es; do
+  test -f "$share/kelmar/translations/kelmar_$language.qm"
+done
+env -u DISPLAY -u LC_ALL -u LANGUAGE LANG=de_DE.UTF-8 "$prefix/bin/kelmar" --help | grep -q '^Aufruf: kelmar' ||
+  { echo "the installed program does not find its German translation" >&2; exit 1; }
 echo "installed tree is valid"

@@ -18,7 +18,9 @@ for needed in "libfluidsynth3" "timgm6mb-soundfont | fluid-soundfont-gm" "libqt6
 done
 contents="$(dpkg-deb -c "$deb")"
 for file in ./usr/bin/kelmar ./usr/share/doc/kelmar/copyright ./usr/share/doc/kelmar/changelog.Debian.gz \
-  ./usr/share/man/man1/kelmar.1.gz ./usr/share/metainfo/org.example.brannoc.kelmar.metainfo.xml; do
+  ./usr/share/man/man1/kelmar.1.gz ./usr/share/metainfo/org.example.brannoc.kelmar.metainfo.xml \
+  ./usr/share/kelmar/translations/kelmar_de.qm ./usr/share/kelmar/translations/kelmar_fr.qm \
+  ./usr/share/kelmar/translations/kelmar_es.qm; do
   grep -q " $file\$" <<<"$contents" || { echo "the package lacks $file" >&2; exit 1; }
 done
 echo "$(basename "$deb") is valid"

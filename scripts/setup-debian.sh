@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev librtmidi-dev libfluidsynth-dev libjack-jackd2-dev libxcb1-dev
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   timgm6mb-soundfont
   fonts-liberation2
 )

@@ -9,6 +9,8 @@
 
 namespace kelmar {
 
+class Translation;
+
 // The program's command line, read before anything else starts (no
 // QCoreApplication, display or MIDI system is needed): --help, --version
 // and --list-devices, the devices the setup dialog starts on, Extended
@@ -25,8 +27,9 @@ public:
     };
     static constexpr int UsageStatus = 2;
 
-    // `arguments` as the program got them, its name first.
-    explicit CommandLine(const QStringList& arguments);
+    // `arguments` as the program got them, its name first; the texts in
+    // the language of `translation`.
+    CommandLine(const QStringList& arguments, const Translation& translation);
 
     Action action() const { return action_; }
     const QString& text() const { return text_; }

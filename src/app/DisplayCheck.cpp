@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "app/Translation.h"
+
 namespace kelmar {
 
 namespace {
@@ -37,19 +39,25 @@ bool usesX(const std::string& platforms)
 
 } // namespace
 
-std::string DisplayCheck::problem(int argc, char** argv)
+std::string DisplayCheck::problem(int argc, char** argv, const Translation& translation)
 {
+    const auto text = [&translation](const char* source) { return translation.text("kelmar::DisplayCheck", source); };
     if (!usesX(requestedPlatforms(argc, argv)))
         return {};
     const std::string display = environment("DISPLAY");
     if (display.empty())
-        return "kelmar: no display to show the window on (DISPLAY is not set); start Kelmar on a graphical desktop.";
+        return text(QT_TRANSLATE_NOOP("kelmar::DisplayCheck", "kelmar: no display to show the window on (DISPLAY is "
+                                                            "not set); start Kelmar on a graphical desktop."))
+            .toStdString();
     release();
     connection_ = xcb_connect(display.c_str(), nullptr);
     if (xcb_connection_has_error(connection_) == 0)
         return {};
     release();
-    return "kelmar: cannot open the display \"" + display + "\" (no X server answers there); start Kelmar on a graphical desktop.";
+    return text(QT_TRANSLATE_NOOP("kelmar::DisplayCheck", "kelmar: cannot open the display \"%1\" (no X server answers "
+                                                        "there); start Kelmar on a graphical desktop."))
+        .arg(QString::fromStdString(display))
+        .toStdString();
 }
 
 void DisplayCheck::release()

@@ -6,6 +6,8 @@ struct xcb_connection_t;
 
 namespace kelmar {
 
+class Translation;
+
 // Whether the program can show its windows, decided before anything else
 // starts: without a display Qt aborts the program, and an abort while the
 // JACK client is being opened can leave JACK's shared lock held for every
@@ -26,8 +28,9 @@ public:
     DisplayCheck& operator=(const DisplayCheck&) = delete;
 
     // Empty when a display can be reached, else a one-line reason for the
-    // user. `argc`/`argv` are the program's arguments (for -platform).
-    std::string problem(int argc, char** argv);
+    // user in the language of `translation`. `argc`/`argv` are the
+    // program's arguments (for -platform).
+    std::string problem(int argc, char** argv, const Translation& translation);
     // Closes the check's connection (once Qt has its own).
     void release();
 

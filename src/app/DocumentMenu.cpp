@@ -13,6 +13,7 @@
 
 #include "app/MainWindow.h"
 #include "app/SetupBinding.h"
+#include "midi/MessageTranslation.h"
 #include "midi/MidiMessageLayer.h"
 #include "ui/Twips.h"
 #include "ui/WindowFonts.h"
@@ -21,11 +22,12 @@ namespace kelmar {
 
 namespace {
 
-const char* const SetupFilter = "Kelmar setups (*.json);;All files (*)";
-
-const char* const TakeFilter = "Standard MIDI Files (*.mid *.midi);;All files (*)";
-const char* const RecordCaption = "&Record Take...";
-const char* const StopCaption = "S&top Recording";
+// Translated where they are shown.
+const char* const SetupFilter = QT_TRANSLATE_NOOP("kelmar::DocumentMenu", "Kelmar setups (*.json);;All files (*)");
+const char* const TakeFilter =
+    QT_TRANSLATE_NOOP("kelmar::DocumentMenu", "Standard MIDI Files (*.mid *.midi);;All files (*)");
+const char* const RecordCaption = QT_TRANSLATE_NOOP("kelmar::DocumentMenu", "&Record Take...");
+const char* const StopCaption = QT_TRANSLATE_NOOP("kelmar::DocumentMenu", "S&top Recording");
 // Left of the "All Notes Off" button, in the "Mouse Performance Controls" frame.
 constexpr TwipRect TakeLabelPlace{4380, 4620, 2490, 270};
 
@@ -86,15 +88,15 @@ void DocumentMenu::show()
     shown_ = true;
     auto* file = window_.findChild<QMenu*>("File");
     auto* separator = window_.findChild<QAction*>("Separator");
-    record_ = item(file, separator, "MnuRecordTake", recorder_.running() ? StopCaption : RecordCaption);
+    record_ = item(file, separator, "MnuRecordTake", tr(recorder_.running() ? StopCaption : RecordCaption));
     connect(record_, &QAction::triggered, this, [this] { recorder_.running() ? stopTake() : chooseTake(); });
-    connect(item(file, separator, "MnuOpenSetup", "&Open Setup..."), &QAction::triggered, this,
+    connect(item(file, separator, "MnuOpenSetup", tr("&Open Setup...")), &QAction::triggered, this,
             &DocumentMenu::chooseSetupToOpen);
-    connect(item(file, separator, "MnuSaveSetupAs", "Save Setup &As..."), &QAction::triggered, this,
+    connect(item(file, separator, "MnuSaveSetupAs", tr("Save Setup &As...")), &QAction::triggered, this,
             &DocumentMenu::chooseSetupToSave);
 }
 
-QAction* DocumentMenu::item(QMenu* file, QAction* before, const char* name, const char* caption)
+QAction* DocumentMenu::item(QMenu* file, QAction* before, const char* name, const QString& caption)
 {
     auto* action = new QAction(caption, file);
     action->setObjectName(name);
@@ -106,7 +108,7 @@ bool DocumentMenu::openSetup(const QString& path)
 {
     const auto read = PerformanceSetup::read(path);
     if (const QString* problem = std::get_if<QString>(&read)) {
-        tell_(QString("The setup \"%1\" was not opened; nothing has changed.\n%2").arg(path, *problem));
+        tell_(tr("The setup \"%1\" was not opened; nothing has changed.\n%2").arg(path, *problem));
         return false;
     }
     SetupBinding::apply(window_, std::get<PerformanceSetup>(read));
@@ -117,20 +119,20 @@ bool DocumentMenu::saveSetup(const QString& path)
 {
     const QString problem = SetupBinding::capture(window_).write(path);
     if (!problem.isEmpty())
-        tell_(QString("The setup \"%1\" was not saved.\n%2").arg(path, problem));
+        tell_(tr("The setup \"%1\" was not saved.\n%2").arg(path, problem));
     return problem.isEmpty();
 }
 
 bool DocumentMenu::startTake(const QString& path)
 {
     if (QFileInfo::exists(path)
-        && QMessageBox::question(&window_, "Record Take", QString("\"%1\" exists. Replace it with the new take?").arg(path))
+        && QMessageBox::question(&window_, tr("Record Take"), tr("\"%1\" exists. Replace it with the new take?").arg(path))
                != QMessageBox::Yes)
         return false;
     const std::string why =
         recorder_.start(path.toStdString(), TakeRecorder::channelSetup(window_.midi().channels()));
     if (!why.empty()) {
-        tell_(QString::fromStdString(why));
+        tell_(MessageTranslation::translated(why));
         return false;
     }
     takeClock_->start();
@@ -143,7 +145,7 @@ void DocumentMenu::stopTake()
     recorder_.stopLater([this](const std::string& report) {
         if (report.empty())
             return;
-        QMetaObject::invokeMethod(this, [this, text = QString::fromStdString(report)] { tell_(text); },
+        QMetaObject::invokeMethod(this, [this, text = MessageTranslation::translated(report)] { tell_(text); },
                                   Qt::QueuedConnection);
     });
     showTake();
@@ -157,7 +159,7 @@ void DocumentMenu::endTake()
 // The take's file chooser asks before it replaces a file.
 void DocumentMenu::chooseTake()
 {
-    const QString path = QFileDialog::getSaveFileName(&window_, "Record Take", newTakeName(), TakeFilter, nullptr,
+    const QString path = QFileDialog::getSaveFileName(&window_, tr("Record Take"), newTakeName(), tr(TakeFilter), nullptr,
                                                       QFileDialog::DontConfirmOverwrite);
     if (!path.isEmpty())
         startTake(path);
@@ -167,13 +169,13 @@ void DocumentMenu::showTake()
 {
     const bool running = recorder_.running();
     if (record_)
-        record_->setText(running ? StopCaption : RecordCaption);
+        record_->setText(tr(running ? StopCaption : RecordCaption));
     takeLabel_->setVisible(running);
     if (!running) {
         takeClock_->stop();
         return;
     }
-    takeLabel_->setText(QString("Recording %1  %2")
+    takeLabel_->setText(tr("Recording %1  %2")
                             .arg(minutesAndSeconds(recorder_.elapsed()),
                                  QFileInfo(QString::fromStdString(recorder_.path())).fileName()));
 }
@@ -185,12 +187,12 @@ void DocumentMenu::takeFailed(const QString& why)
         return;
     recorder_.stopLater(nullptr); // the failure is the report: told once, here
     showTake();
-    tell_(why);
+    tell_(MessageTranslation::translated(why));
 }
 
 void DocumentMenu::chooseSetupToOpen()
 {
-    const QString path = QFileDialog::getOpenFileName(&window_, "Open Setup", documentsFolder(), SetupFilter);
+    const QString path = QFileDialog::getOpenFileName(&window_, tr("Open Setup"), documentsFolder(), tr(SetupFilter));
     if (!path.isEmpty())
         openSetup(path);
 }
@@ -199,7 +201,7 @@ void DocumentMenu::chooseSetupToOpen()
 void DocumentMenu::chooseSetupToSave()
 {
     const QString path =
-        QFileDialog::getSaveFileName(&window_, "Save Setup As", documentsFolder() + "/setup.json", SetupFilter);
+        QFileDialog::getSaveFileName(&window_, tr("Save Setup As"), documentsFolder() + "/setup.json", tr(SetupFilter));
     if (!path.isEmpty())
         saveSetup(path);
 }

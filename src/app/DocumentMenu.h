@@ -49,7 +49,7 @@ public:
     const TakeRecorder& recorder() const { return recorder_; }
 
 private:
-    QAction* item(QMenu* file, QAction* before, const char* name, const char* caption);
+    QAction* item(QMenu* file, QAction* before, const char* name, const QString& caption);
     void chooseSetupToOpen();
     void chooseSetupToSave();
     void chooseTake();

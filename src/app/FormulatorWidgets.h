@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include <array>
 
 class QCheckBox;
@@ -22,6 +24,8 @@ struct FormulatorWidgets {
 
     // Builds the panel inside `frame`, ControlFrame(2).
     static FormulatorWidgets build(QWidget* frame);
+
+    Q_DECLARE_TR_FUNCTIONS(kelmar::FormulatorWidgets)
 };
 
 } // namespace kelmar

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -31,6 +33,8 @@ struct GeneralControlWidgets {
 
     // Builds the controls inside `frame`, ControlFrame(0).
     static GeneralControlWidgets build(QWidget* frame);
+
+    Q_DECLARE_TR_FUNCTIONS(kelmar::GeneralControlWidgets)
 };
 
 } // namespace kelmar

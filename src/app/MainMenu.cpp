@@ -13,25 +13,25 @@ MainMenu::MainMenu(QMainWindow& window, MenuCommands commands)
     : QObject(&window)
     , commands_(std::move(commands))
 {
-    QMenu* file = menu(window, "File", "&File");
-    item(file, "Mnu_File_Settings", "&Save Settings", false);
+    QMenu* file = menu(window, "File", tr("&File"));
+    item(file, "Mnu_File_Settings", tr("&Save Settings"), false);
     separator(file, "Separator");
-    connect(item(file, "Exit", "E&xit"), &QAction::triggered, this, [this] { commands_.exit(); });
+    connect(item(file, "Exit", tr("E&xit")), &QAction::triggered, this, [this] { commands_.exit(); });
 
-    QMenu* edit = menu(window, "MnuEdit", "&Edit");
-    connect(item(edit, "MnuPrefs", "&Preferences..."), &QAction::triggered, this, [this] { commands_.preferences(); });
+    QMenu* edit = menu(window, "MnuEdit", tr("&Edit"));
+    connect(item(edit, "MnuPrefs", tr("&Preferences...")), &QAction::triggered, this, [this] { commands_.preferences(); });
 
-    QMenu* midi = menu(window, "MIDI", "&MIDI");
-    QAction* allOff = item(midi, "MnuAllOff", "&All Notes Off", false);
+    QMenu* midi = menu(window, "MIDI", tr("&MIDI"));
+    QAction* allOff = item(midi, "MnuAllOff", tr("&All Notes Off"), false);
     allOff->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
-    item(midi, "MnuAllAllOff", "All &Notes Off on All Channels", false);
+    item(midi, "MnuAllAllOff", tr("All &Notes Off on All Channels"), false);
     separator(midi, "MnuSep1");
-    connect(item(midi, "MIDISetup", "MIDI &Setup..."), &QAction::triggered, this, [this] { commands_.midiSetup(); });
+    connect(item(midi, "MIDISetup", tr("MIDI &Setup...")), &QAction::triggered, this, [this] { commands_.midiSetup(); });
 
-    help_ = menu(window, "MnuHelp", "&Help");
+    help_ = menu(window, "MnuHelp", tr("&Help"));
 }
 
-QMenu* MainMenu::menu(QMainWindow& window, const char* name, const char* caption)
+QMenu* MainMenu::menu(QMainWindow& window, const char* name, const QString& caption)
 {
     QMenu* m = window.menuBar()->addMenu(caption);
     m->setObjectName(name);
@@ -39,7 +39,7 @@ QMenu* MainMenu::menu(QMainWindow& window, const char* name, const char* caption
     return m;
 }
 
-QAction* MainMenu::item(QMenu* menu, const char* name, const char* caption, bool enabled)
+QAction* MainMenu::item(QMenu* menu, const char* name, const QString& caption, bool enabled)
 {
     QAction* a = menu->addAction(caption);
     a->setObjectName(name);

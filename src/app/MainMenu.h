@@ -32,8 +32,8 @@ public:
     void BuildHelpMenu();
 
 private:
-    QMenu* menu(QMainWindow& window, const char* name, const char* caption);
-    QAction* item(QMenu* menu, const char* name, const char* caption, bool enabled = true);
+    QMenu* menu(QMainWindow& window, const char* name, const QString& caption);
+    QAction* item(QMenu* menu, const char* name, const QString& caption, bool enabled = true);
     void separator(QMenu* menu, const char* name);
 
     MenuCommands commands_;

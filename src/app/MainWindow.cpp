@@ -42,13 +42,13 @@ constexpr std::array<TwipRect, 3> FramePlaces = {{
     {3675, 180, 3960, 330}, // Formulator
 }};
 
-QLabel* decoration(QWidget* frame, const char* name, const char* spoken, const QPixmap& image, const TwipRect& where)
+QLabel* decoration(QWidget* frame, const char* name, const QString& spoken, const QPixmap& image, const TwipRect& where)
 {
     auto* picture = new QLabel(frame);
     picture->setObjectName(QString::fromLatin1(name));
     picture->setPixmap(image);
     picture->setGeometry(Twips::toPixels(where));
-    picture->setAccessibleName(QString::fromLatin1(spoken));
+    picture->setAccessibleName(spoken);
     return picture;
 }
 
@@ -68,9 +68,9 @@ MainWindow::MainWindow(MidiMessageLayer& midi, QWidget* parent)
     setCentralWidget(client);
 
     // creation order: General Controls, Formulator, Mouse Performance Controls
-    QGroupBox* general = frame(client, 0, "General Controls");
-    QGroupBox* formulator = frame(client, 2, "Formulator");
-    QGroupBox* performance = frame(client, 1, "Mouse Performance Controls");
+    QGroupBox* general = frame(client, 0, tr("General Controls"));
+    QGroupBox* formulator = frame(client, 2, tr("Formulator"));
+    QGroupBox* performance = frame(client, 1, tr("Mouse Performance Controls"));
 
     general_ = GeneralControlWidgets::build(general);
     formulator_ = FormulatorWidgets::build(formulator);
@@ -141,7 +141,7 @@ void MainWindow::fillFormulator()
         numbers << QString::number(n);
     for (QComboBox* list : formulator_.var_num)
         fillList(list, numbers, 0);
-    fillList(formulator_.obtype, {"variable", "operation", "condition"}, 0);
+    fillList(formulator_.obtype, {tr("variable"), tr("operation"), tr("condition")}, 0);
 }
 
 // Channel 1 current; then octave 3, volume 100 and pan 64, each stored and
@@ -191,9 +191,9 @@ void MainWindow::leave()
     midi_.CloseMidi();
 }
 
-QGroupBox* MainWindow::frame(QWidget* client, int index, const char* caption)
+QGroupBox* MainWindow::frame(QWidget* client, int index, const QString& caption)
 {
-    auto* box = new ClassicFrame(QString::fromLatin1(caption), client);
+    auto* box = new ClassicFrame(caption, client);
     box->setFont(WindowFonts::sans());
     box->setGeometry(Twips::toPixels(FramePlaces.at(static_cast<std::size_t>(index))));
     ControlArray::tag(box, QStringLiteral("ControlFrame"), index);
@@ -205,14 +205,15 @@ void MainWindow::buildPerformanceFrame(QGroupBox* frame)
 {
     areas_ = new PerformanceAreas(midi_, frame);
 
-    allOff_ = new QPushButton(QStringLiteral("&All Notes Off"), frame);
+    allOff_ = new QPushButton(tr("&All Notes Off"), frame);
     allOff_->setObjectName(QStringLiteral("AllOff"));
     allOff_->setFont(WindowFonts::sans());
     allOff_->setGeometry(Twips::toPixels(TwipRect{6945, 4605, 1065, 315}));
-    allOff_->setAccessibleDescription(QStringLiteral("Silences every note on every channel"));
+    allOff_->setAccessibleDescription(tr("Silences every note on every channel"));
 
-    goImage_ = decoration(frame, "GoImage", "Go picture", DecorationImages::go(), {8055, 4635, 300, 285});
-    allOffImage_ = decoration(frame, "AllOffImage", "All notes off picture", DecorationImages::allOff(), {8430, 4635, 300, 285});
+    goImage_ = decoration(frame, "GoImage", tr("Go picture"), DecorationImages::go(), {8055, 4635, 300, 285});
+    allOffImage_ = decoration(frame, "AllOffImage", tr("All notes off picture"), DecorationImages::allOff(),
+                              {8430, 4635, 300, 285});
 }
 
 } // namespace kelmar

@@ -85,7 +85,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QGroupBox* frame(QWidget* client, int index, const char* caption);
+    QGroupBox* frame(QWidget* client, int index, const QString& caption);
     void buildPerformanceFrame(QGroupBox* frame);
     void fillPatchLists();
     void fillFormulator();

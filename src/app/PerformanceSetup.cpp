@@ -52,14 +52,14 @@ public:
         const QJsonValue value = object_.value(key);
         const double n = value.toDouble(-1e9);
         if (!value.isDouble() || n != static_cast<int>(n) || n < low || n > high)
-            fail(QString("%1 must be a whole number from %2 to %3").arg(key).arg(low).arg(high));
+            fail(kelmar::PerformanceSetup::tr("%1 must be a whole number from %2 to %3").arg(key).arg(low).arg(high));
         return value.toInt();
     }
     bool flag(const char* key)
     {
         const QJsonValue value = object_.value(key);
         if (!value.isBool())
-            fail(QString("%1 must be true or false").arg(key));
+            fail(kelmar::PerformanceSetup::tr("%1 must be true or false").arg(key));
         return value.toBool();
     }
     std::string text(const char* key)
@@ -68,7 +68,7 @@ public:
         const QString s = value.toString();
         const bool plain = std::all_of(s.begin(), s.end(), [](QChar c) { return c.isPrint(); });
         if (!value.isString() || s.size() > PerformanceSetup::MaxBoxText || !plain)
-            fail(QString("%1 must be a line of text of at most %2 characters").arg(key).arg(PerformanceSetup::MaxBoxText));
+            fail(kelmar::PerformanceSetup::tr("%1 must be a line of text of at most %2 characters").arg(key).arg(PerformanceSetup::MaxBoxText));
         return s.toStdString();
     }
     // A fixed-value box: empty or a whole number 0..127, as the box takes.
@@ -78,21 +78,21 @@ public:
         bool ok = false;
         const int n = QString::fromStdString(s).toInt(&ok);
         if (!s.empty() && (!ok || n < 0 || n > 127))
-            fail(QString("%1 must be empty or a whole number from 0 to 127").arg(key));
+            fail(kelmar::PerformanceSetup::tr("%1 must be empty or a whole number from 0 to 127").arg(key));
         return s;
     }
     QJsonObject object(const char* key)
     {
         const QJsonValue value = object_.value(key);
         if (!value.isObject())
-            fail(QString("%1 is missing").arg(key));
+            fail(kelmar::PerformanceSetup::tr("%1 is missing").arg(key));
         return value.toObject();
     }
     QJsonArray array(const char* key, qsizetype size)
     {
         const QJsonValue value = object_.value(key);
         if (!value.isArray() || value.toArray().size() != size)
-            fail(QString("%1 must list %2 entries").arg(key).arg(size));
+            fail(kelmar::PerformanceSetup::tr("%1 must list %2 entries").arg(key).arg(size));
         return value.toArray();
     }
     void fail(const QString& what)
@@ -109,15 +109,15 @@ private:
 
 PerformanceSetup::Area readArea(const QJsonValue& value, int index, QString& problem)
 {
-    Reader r(value.toObject(), QString("area %1").arg(index), problem);
+    Reader r(value.toObject(), kelmar::PerformanceSetup::tr("area %1").arg(index), problem);
     if (!value.isObject())
-        r.fail("is not an object");
+        r.fail(kelmar::PerformanceSetup::tr("is not an object"));
     PerformanceSetup::Area a;
     a.height = r.number("height", 0, AxisParameters - 1);
     a.width = r.number("width", 0, AxisParameters - 1);
     a.pitchText = r.fixedValue("pitch");
     a.velText = r.fixedValue("velocity");
-    Reader limits(r.object("limits"), QString("area %1 limits").arg(index), problem);
+    Reader limits(r.object("limits"), kelmar::PerformanceSetup::tr("area %1 limits").arg(index), problem);
     for (std::size_t k = 0; k < LimitKeys.size(); ++k)
         a.limits[k] = limits.text(LimitKeys[k]);
     a.mouseDownOnly = r.flag("mouseDownOnly");
@@ -127,9 +127,9 @@ PerformanceSetup::Area readArea(const QJsonValue& value, int index, QString& pro
 
 PerformanceSetup::Channel readChannel(const QJsonValue& value, int index, QString& problem)
 {
-    Reader r(value.toObject(), QString("channel %1").arg(index + 1), problem);
+    Reader r(value.toObject(), kelmar::PerformanceSetup::tr("channel %1").arg(index + 1), problem);
     if (!value.isObject())
-        r.fail("is not an object");
+        r.fail(kelmar::PerformanceSetup::tr("is not an object"));
     return {r.number("programme", 0, 127), r.number("volume", 0, 127), r.number("octave", 0, 3),
             r.number("pan", 0, 127)};
 }
@@ -156,12 +156,12 @@ std::variant<PerformanceSetup, QString> PerformanceSetup::fromJson(const QByteAr
     QJsonParseError error{};
     const QJsonDocument parsed = QJsonDocument::fromJson(document, &error);
     if (error.error != QJsonParseError::NoError)
-        return QString("It is not a setup: %1 at byte %2.").arg(error.errorString()).arg(error.offset);
+        return tr("It is not a setup: %1 at byte %2.").arg(error.errorString()).arg(error.offset);
     const QJsonObject root = parsed.object();
     if (!parsed.isObject() || root.value("format").toString() != Format)
-        return QString("It is not a Kelmar setup.");
+        return tr("It is not a Kelmar setup.");
     if (root.value("version").toInt(-1) != Version)
-        return QString("It is a setup of another version (%1); this Kelmar reads version %2.")
+        return tr("It is a setup of another version (%1); this Kelmar reads version %2.")
             .arg(root.value("version").toVariant().toString())
             .arg(Version);
 
@@ -181,7 +181,7 @@ std::variant<PerformanceSetup, QString> PerformanceSetup::fromJson(const QByteAr
     for (int c = 0; c < 16 && problem.isEmpty(); ++c)
         setup.channels.at(static_cast<std::size_t>(c)) = readChannel(channelList.at(c), c, problem);
     if (!problem.isEmpty())
-        return QString("It holds a value Kelmar cannot use: %1.").arg(problem);
+        return tr("It holds a value Kelmar cannot use: %1.").arg(problem);
     return setup;
 }
 
@@ -189,11 +189,11 @@ std::variant<PerformanceSetup, QString> PerformanceSetup::read(const QString& pa
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return QString("It cannot be read: %1.").arg(file.errorString());
+        return tr("It cannot be read: %1.").arg(file.errorString());
     // Read one byte past the limit: a file that long is no setup.
     const QByteArray content = file.read(MaxBytes + 1);
     if (content.size() > MaxBytes)
-        return QString("It is too large to be a setup.");
+        return tr("It is too large to be a setup.");
     return fromJson(content);
 }
 
@@ -201,10 +201,10 @@ QString PerformanceSetup::write(const QString& path) const
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return QString("It cannot be written: %1.").arg(file.errorString());
+        return tr("It cannot be written: %1.").arg(file.errorString());
     const QByteArray content = toJson();
     if (file.write(content) != content.size() || !file.commit())
-        return QString("It could not be written whole: %1. The file was left as it was.").arg(file.errorString());
+        return tr("It could not be written whole: %1. The file was left as it was.").arg(file.errorString());
     return {};
 }
 

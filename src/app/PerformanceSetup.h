@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 #include <array>
@@ -62,6 +63,8 @@ struct PerformanceSetup {
     // Writes the setup to `path` whole or not at all (the old file stays
     // until the new one is complete); empty on success, else why not.
     QString write(const QString& path) const;
+
+    Q_DECLARE_TR_FUNCTIONS(kelmar::PerformanceSetup)
 };
 
 } // namespace kelmar

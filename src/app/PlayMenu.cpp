@@ -14,15 +14,27 @@ namespace kelmar {
 
 namespace {
 
-// Captions with access keys unique within their submenu.
+// Captions with access keys unique within their submenu; translated where
+// the menu is built.
 constexpr std::array<const char*, 9> ScaleCaptions = {
-    "&Chromatic", "&Major", "&Natural Minor", "&Harmonic Minor", "Major &Pentatonic", "Minor Pen&tatonic",
-    "&Blues", "&Dorian", "Mi&xolydian",
+    QT_TRANSLATE_NOOP("kelmar::PlayMenu", "&Chromatic"),        QT_TRANSLATE_NOOP("kelmar::PlayMenu", "&Major"),
+    QT_TRANSLATE_NOOP("kelmar::PlayMenu", "&Natural Minor"),    QT_TRANSLATE_NOOP("kelmar::PlayMenu", "&Harmonic Minor"),
+    QT_TRANSLATE_NOOP("kelmar::PlayMenu", "Major &Pentatonic"), QT_TRANSLATE_NOOP("kelmar::PlayMenu", "Minor Pen&tatonic"),
+    QT_TRANSLATE_NOOP("kelmar::PlayMenu", "&Blues"),            QT_TRANSLATE_NOOP("kelmar::PlayMenu", "&Dorian"),
+    QT_TRANSLATE_NOOP("kelmar::PlayMenu", "Mi&xolydian"),
 };
 constexpr std::array<const char*, 12> RootCaptions = {
-    "&C", "C#", "&D", "D#", "&E", "&F", "F#", "&G", "G#", "&A", "A#", "&B",
+    QT_TRANSLATE_NOOP("kelmar::PlayMenu", "&C"), QT_TRANSLATE_NOOP("kelmar::PlayMenu", "C#"),
+    QT_TRANSLATE_NOOP("kelmar::PlayMenu", "&D"), QT_TRANSLATE_NOOP("kelmar::PlayMenu", "D#"),
+    QT_TRANSLATE_NOOP("kelmar::PlayMenu", "&E"), QT_TRANSLATE_NOOP("kelmar::PlayMenu", "&F"),
+    QT_TRANSLATE_NOOP("kelmar::PlayMenu", "F#"), QT_TRANSLATE_NOOP("kelmar::PlayMenu", "&G"),
+    QT_TRANSLATE_NOOP("kelmar::PlayMenu", "G#"), QT_TRANSLATE_NOOP("kelmar::PlayMenu", "&A"),
+    QT_TRANSLATE_NOOP("kelmar::PlayMenu", "A#"), QT_TRANSLATE_NOOP("kelmar::PlayMenu", "&B"),
 };
-constexpr std::array<const char*, 2> NoteCaptions = {"&Held Until Silenced", "&One Note per Area"};
+constexpr std::array<const char*, 2> NoteCaptions = {
+    QT_TRANSLATE_NOOP("kelmar::PlayMenu", "&Held Until Silenced"),
+    QT_TRANSLATE_NOOP("kelmar::PlayMenu", "&One Note per Area"),
+};
 
 } // namespace
 
@@ -30,7 +42,7 @@ PlayMenu::PlayMenu(QMainWindow& window, PerformanceAreas& areas)
     : QObject(&window)
     , window_(window)
     , areas_(areas)
-    , extended_(new QAction("&Extended Play", this))
+    , extended_(new QAction(tr("&Extended Play"), this))
 {
     extended_->setObjectName("MnuExtendedPlay");
     extended_->setCheckable(true);
@@ -66,45 +78,45 @@ void PlayMenu::build()
 {
     if (menu_)
         return;
-    menu_ = new QMenu("Pla&y", &window_);
+    menu_ = new QMenu(tr("Pla&y"), &window_);
     menu_->setObjectName("MnuPlay");
     menu_->menuAction()->setObjectName("MnuPlay");
     auto* help = window_.findChild<QMenu*>("MnuHelp");
     window_.menuBar()->insertMenu(help ? help->menuAction() : nullptr, menu_);
     menu_->addAction(extended_);
-    QAction* big = menu_->addAction("&Big Picture");
+    QAction* big = menu_->addAction(tr("&Big Picture"));
     big->setObjectName("MnuBigPicture");
     big->setShortcut(QKeySequence(Qt::Key_F11));
     connect(big, &QAction::triggered, this, &PlayMenu::bigPictureAsked);
     menu_->addSeparator();
 
     MousePerformance& performance = areas_.performance();
-    QMenu* scales = submenu("MnuScale", "&Scale");
+    QMenu* scales = submenu("MnuScale", tr("&Scale"));
     scales_ = new QActionGroup(this);
     for (std::size_t k = 0; k < ScaleCaptions.size(); ++k)
-        connect(choice(scales, scales_, "MnuScaleItem", static_cast<int>(k), ScaleCaptions[k]), &QAction::triggered,
+        connect(choice(scales, scales_, "MnuScaleItem", static_cast<int>(k), tr(ScaleCaptions[k])), &QAction::triggered,
                 this, [this, &performance, k] {
                     performance.setScale(static_cast<ScaleKind>(k));
                     areas_.bandsChanged();
                 });
-    QMenu* roots = submenu("MnuRoot", "&Root");
+    QMenu* roots = submenu("MnuRoot", tr("&Root"));
     roots_ = new QActionGroup(this);
     for (std::size_t k = 0; k < RootCaptions.size(); ++k)
-        connect(choice(roots, roots_, "MnuRootItem", static_cast<int>(k), RootCaptions[k]), &QAction::triggered, this,
+        connect(choice(roots, roots_, "MnuRootItem", static_cast<int>(k), tr(RootCaptions[k])), &QAction::triggered, this,
                 [this, &performance, k] {
                     performance.setRoot(static_cast<int>(k));
                     areas_.bandsChanged();
                 });
-    QMenu* notes = submenu("MnuNotes", "&Notes");
+    QMenu* notes = submenu("MnuNotes", tr("&Notes"));
     notes_ = new QActionGroup(this);
     for (std::size_t k = 0; k < NoteCaptions.size(); ++k)
-        connect(choice(notes, notes_, "MnuNotesItem", static_cast<int>(k), NoteCaptions[k]), &QAction::triggered,
+        connect(choice(notes, notes_, "MnuNotesItem", static_cast<int>(k), tr(NoteCaptions[k])), &QAction::triggered,
                 this, [&performance, k] { performance.setNoteMode(static_cast<NoteMode>(k)); });
     showChoices();
     emit shown();
 }
 
-QMenu* PlayMenu::submenu(const char* name, const char* caption)
+QMenu* PlayMenu::submenu(const char* name, const QString& caption)
 {
     QMenu* sub = menu_->addMenu(caption);
     sub->setObjectName(name);

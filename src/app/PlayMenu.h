@@ -39,7 +39,7 @@ signals:
 
 private:
     void build();
-    QMenu* submenu(const char* name, const char* caption);
+    QMenu* submenu(const char* name, const QString& caption);
     QAction* choice(QMenu* menu, QActionGroup* group, const char* name, int index, const QString& caption);
     void showChoices();
 

@@ -12,6 +12,8 @@
 #include "app/ProgramEnd.h"
 #include "app/SystemMidi.h"
 #include "app/TerminationSignals.h"
+#include "app/Translation.h"
+#include "midi/MessageTranslation.h"
 #include "midi/MidiInputPort.h"
 #include "midi/MidiMessageLayer.h"
 #include "midi/MidiOutputPort.h"
@@ -49,26 +51,28 @@ int flushed(int status)
 // The lists the setup dialog shows, outputs first, one name a line; no
 // display is needed. JACK's ports are listed once its client opens (or
 // its bounded wait ends).
-int listDevices(int argc, char* argv[])
+int listDevices(int argc, char* argv[], kelmar::Translation& translation)
 {
     qputenv("JACK_NO_START_SERVER", "1");
     kelmar::ProgramEnd end;
     const auto catalogue = kelmar::SystemMidi::createCatalogue(kelmar::SystemMidi::Sound::Off);
     const QCoreApplication app(argc, argv);
+    translation.install();
     kelmar::MidiOutputPort out(*catalogue);
     kelmar::MidiInputPort in(*catalogue);
     kelmar::MidiMessageLayer midi(out, in);
-    std::printf("MIDI outputs:\n");
+    const auto line = [](const QString& text) { std::printf("%s\n", qPrintable(text)); };
+    line(QCoreApplication::translate("kelmar::main", "MIDI outputs:"));
     for (const std::string& name : midi.ListMidiOutDevices())
-        std::printf("  %s\n", name.c_str());
-    std::printf("MIDI inputs:\n");
+        line("  " + kelmar::MidiSetupForm::shownName(name));
+    line(QCoreApplication::translate("kelmar::main", "MIDI inputs:"));
     const std::vector<std::string> inputs = midi.ListMidiInDevices();
     for (const std::string& name : inputs)
-        std::printf("  %s\n", name.c_str());
+        line("  " + kelmar::MidiSetupForm::shownName(name));
     if (inputs.empty())
-        std::printf("  %s\n", kelmar::MidiSetupForm::NoInputText);
+        line("  " + kelmar::MidiSetupForm::noInputText());
     if (const std::string notice = catalogue->notice(); !notice.empty())
-        std::fprintf(stderr, "%s\n", notice.c_str());
+        std::fprintf(stderr, "%s\n", qPrintable(kelmar::MessageTranslation::translated(notice)));
     return end.leaving(flushed(EXIT_SUCCESS));
 }
 
@@ -76,8 +80,10 @@ int listDevices(int argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
-    // First of all: --help and --version need neither a display nor MIDI.
-    const kelmar::CommandLine command(arguments(argc, argv));
+    // First of all: --help and --version need neither a display nor MIDI;
+    // their texts are in the user's language already.
+    kelmar::Translation translation;
+    const kelmar::CommandLine command(arguments(argc, argv), translation);
     switch (command.action()) {
     case kelmar::CommandLine::Action::Print:
         std::fputs(qPrintable(command.text()), stdout);
@@ -86,14 +92,14 @@ int main(int argc, char* argv[])
         std::fputs(qPrintable(command.text()), stderr);
         return kelmar::CommandLine::UsageStatus;
     case kelmar::CommandLine::Action::ListDevices:
-        return listDevices(argc, argv);
+        return listDevices(argc, argv, translation);
     case kelmar::CommandLine::Action::Run:
         break;
     }
     // Before any JACK or FluidSynth work starts: without a display there
     // is nothing to do, and nothing must be left half-open.
     kelmar::DisplayCheck display;
-    if (const std::string problem = display.problem(argc, argv); !problem.empty()) {
+    if (const std::string problem = display.problem(argc, argv, translation); !problem.empty()) {
         std::fprintf(stderr, "%s\n", problem.c_str());
         return EXIT_FAILURE;
     }
@@ -106,6 +112,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     qInstallMessageHandler(defaultHandler);
     display.release();
+    translation.install();
     QApplication::setApplicationName("kelmar");
     // The desktop entry's id: Wayland shells find the program's icon by it.
     QGuiApplication::setDesktopFileName("kelmar");
@@ -129,7 +136,8 @@ int main(int argc, char* argv[])
     });
     // Input errors and messages an output had to drop.
     kelmar::ErrorBox midiErrors(&window);
-    midi.setErrorPresenter([&midiErrors](const std::string& text) { midiErrors.show(QString::fromStdString(text)); });
+    midi.setErrorPresenter(
+        [&midiErrors](const std::string& text) { midiErrors.show(kelmar::MessageTranslation::translated(text)); });
     kelmar::TerminationSignals termination;
     QObject::connect(&termination, &kelmar::TerminationSignals::terminationRequested, &window,
                      [&window, &ended] {

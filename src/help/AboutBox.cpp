@@ -11,6 +11,12 @@
 
 namespace kelmar {
 
+namespace {
+// Shown in the user's language; the verse and its title stay Latin.
+constexpr const char* DescriptionText =
+    QT_TRANSLATE_NOOP("kelmar::AboutBox", "kelmor - (pronounced 'KEL-mor') - Algorithmic General MIDI Mouse Performer");
+} // namespace
+
 const QString AboutBox::Verse = QStringLiteral(
     "Surge, aquilo,\r\n"
     "et veni, auster;\r\n"
@@ -26,8 +32,7 @@ const QString AboutBox::Verse = QStringLiteral(
     "Comedite, amici, et bibite\r\n"
     "et inebriamini, carissimi.\r\n");
 
-const QString AboutBox::Description =
-    QStringLiteral("kelmor - (pronounced 'KEL-mor') - Algorithmic General MIDI Mouse Performer");
+const QString AboutBox::Description = QString::fromLatin1(DescriptionText);
 
 const QString AboutBox::VerseTitle = QStringLiteral("Canticum Canticorum");
 
@@ -38,14 +43,15 @@ const QColor LightGrey(224, 224, 224);
 // line stays readable where it lies over the verse.
 const QColor DescriptionBackground(11, 29, 58);
 
-const char* const Notice = "Free software for live\nperformance with the\nmouse. No warranty.";
+const char* const Notice =
+    QT_TRANSLATE_NOOP("kelmar::AboutBox", "Free software for live\nperformance with the\nmouse. No warranty.");
 } // namespace
 
 AboutBox::AboutBox(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName("kelmar_about");
-    setWindowTitle("About Kelmar...");
+    setWindowTitle(tr("About Kelmar..."));
     setFixedSize(Twips::toPixels(TwipRect{0, 0, 8040, 3585}).size());
     setFont(WindowFonts::sans());
 
@@ -56,7 +62,7 @@ AboutBox::AboutBox(QWidget* parent)
     image1_->setScaledContents(true);
     image1_->setMouseTracking(true);
     image1_->installEventFilter(this);
-    image1_->setAccessibleName("Kelmar picture");
+    image1_->setAccessibleName(tr("Kelmar picture"));
 
     hotSpot_ = new QWidget(this);
     hotSpot_->setObjectName("kelmor_about");
@@ -79,11 +85,11 @@ AboutBox::AboutBox(QWidget* parent)
     text3_->setAttribute(Qt::WA_TransparentForMouseEvents);
     text3_->hide(); // shown, over the verse, while it holds a line
     text3_->raise();
-    text3_->setAccessibleName("Description");
+    text3_->setAccessibleName(tr("Description"));
 
     text1_ = textBox("Text1", Twips::toPixels(TwipRect{4350, 2685, 2025, 825}), Grey);
-    text1_->setPlainText(Notice);
-    text1_->setAccessibleName("Notice");
+    text1_->setPlainText(tr(Notice));
+    text1_->setAccessibleName(tr("Notice"));
 
     label1_ = new QLabel("kelmar v0.1", this);
     label1_->setObjectName("Label1");
@@ -123,7 +129,7 @@ bool AboutBox::eventFilter(QObject* watched, QEvent* event)
     };
     if (event->type() == QEvent::MouseMove) {
         if (watched == hotSpot_)
-            showLine(Description);
+            showLine(tr(DescriptionText));
         else if (watched == image1_)
             showLine(QString());
     } else if (event->type() == QEvent::MouseButtonPress && watched == text2_->viewport()) {

@@ -17,6 +17,7 @@ class AboutBox : public QDialog {
 public:
     // Thirteen lines, each ended by CR LF; the fifth line is one blank.
     static const QString Verse;
+    // In English; the box shows it in the user's language.
     static const QString Description;
     static const QString VerseTitle;
 

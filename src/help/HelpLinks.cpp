@@ -15,17 +15,18 @@ struct HelpEntry {
     const char* address; // empty: the manual, a separator or the about box
 };
 
-// Web addresses and the mail address of the Help menu, in entry order.
+// Web addresses and the mail address of the Help menu, in entry order; the
+// captions are translated where the menu shows them.
 constexpr std::array<HelpEntry, HelpLinks::EntryCount> Entries{{
-    {"Online &Help...", ""},
-    {"Other &Software...", "https://software.brannoc.example.org/"},
+    {QT_TRANSLATE_NOOP("kelmar::HelpLinks", "Online &Help..."), ""},
+    {QT_TRANSLATE_NOOP("kelmar::HelpLinks", "Other &Software..."), "https://software.brannoc.example.org/"},
     {"-", ""},
-    {"&Brannoc Website...", "https://www.brannoc.example.org/"},
-    {"&Tessary...", "https://tessary.brannoc.example.org/"},
-    {"&Varrow Website...", "https://www.varrow.example.org/"},
+    {QT_TRANSLATE_NOOP("kelmar::HelpLinks", "&Brannoc Website..."), "https://www.brannoc.example.org/"},
+    {QT_TRANSLATE_NOOP("kelmar::HelpLinks", "&Tessary..."), "https://tessary.brannoc.example.org/"},
+    {QT_TRANSLATE_NOOP("kelmar::HelpLinks", "&Varrow Website..."), "https://www.varrow.example.org/"},
     {"-", ""},
-    {"&Email...", "mailto:kelmar@brannoc.example.org?subject=Kelmar"},
-    {"&About Kelmar...", ""},
+    {QT_TRANSLATE_NOOP("kelmar::HelpLinks", "&Email..."), "mailto:kelmar@brannoc.example.org?subject=Kelmar"},
+    {QT_TRANSLATE_NOOP("kelmar::HelpLinks", "&About Kelmar..."), ""},
 }};
 
 // Where the manual lies relative to the program: <prefix>/share/kelmar/manual
@@ -38,7 +39,7 @@ QString HelpLinks::caption(int n)
 {
     if (n < 0 || n >= EntryCount)
         return {};
-    return QString::fromLatin1(Entries[static_cast<std::size_t>(n)].caption);
+    return QCoreApplication::translate("kelmar::HelpLinks", Entries[static_cast<std::size_t>(n)].caption);
 }
 
 QUrl HelpLinks::manualUrl()

@@ -10,10 +10,10 @@ namespace kelmar {
 
 PreferencesWindow::PreferencesWindow(QWidget* owner)
     : QWidget(owner, Qt::Window)
-    , prefsCheck_(new QCheckBox("Display MIDI Setup on Load", this))
+    , prefsCheck_(new QCheckBox(tr("Display MIDI Setup on Load"), this))
 {
     setObjectName("kelmor_prefs");
-    setWindowTitle("Kelmar Preferences");
+    setWindowTitle(tr("Kelmar Preferences"));
     setAttribute(Qt::WA_DeleteOnClose);
     // The caption's room was laid out for the windows' narrow face.
     setFont(WindowFonts::sans());

@@ -1,5 +1,6 @@
 // Every caption of the program's windows fits its control in the fonts the
-// set-up installs: text advance against the room the style leaves it.
+// set-up installs, in English and in every language the program is
+// translated to: text advance against the room the style leaves it.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -14,6 +15,8 @@
 #include <QStyle>
 #include <QStyleOption>
 
+#include "app/PlayMenu.h"
+#include "app/Translation.h"
 #include "help/AboutBox.h"
 #include "settings/PreferencesWindow.h"
 #include "support/LoadedMainWindow.h"
@@ -129,9 +132,22 @@ TEST(CaptionsFit, TheWindowFontsComeFromAFaceTheWindowNames)
         << family.toStdString();
 }
 
-TEST(CaptionsFit, InEveryWindow)
+// The windows built with one language's translation installed.
+class CaptionsFitIn : public ::testing::TestWithParam<const char*> {
+protected:
+    CaptionsFitIn()
+        : translation({QString::fromLatin1(GetParam())}, KELMAR_TRANSLATIONS_DIR)
+    {
+        translation.install();
+    }
+
+    Translation translation;
+};
+
+TEST_P(CaptionsFitIn, EveryWindow)
 {
     LoadedMainWindow loaded;
+    loaded.window.play().setExtended(true); // Extended Play's entries in the areas' lists
     PreferencesWindow preferences;
     AboutBox about;
     const std::vector<std::pair<const char*, const QWidget*>> windows = {
@@ -148,7 +164,7 @@ TEST(CaptionsFit, InEveryWindow)
 }
 
 // The names the system's own devices are listed by, in the setup dialog's lists.
-TEST(CaptionsFit, TheSystemsOwnDeviceNamesInTheSetupLists)
+TEST_P(CaptionsFitIn, TheSystemsOwnDeviceNamesInTheSetupLists)
 {
     MidiDeviceCatalogue catalogue;
     auto backend = std::make_unique<RecordingBackend>(std::vector<std::string>{FluidSynthBackend::DeviceLabel},
@@ -163,6 +179,9 @@ TEST(CaptionsFit, TheSystemsOwnDeviceNamesInTheSetupLists)
     const QStringList cut = captionsCut(form);
     EXPECT_TRUE(cut.isEmpty()) << cut.join("\n  ").toStdString();
 }
+
+INSTANTIATE_TEST_SUITE_P(Languages, CaptionsFitIn, ::testing::Values("en", "de", "fr", "es"),
+                         [](const auto& info) { return std::string(info.param); });
 
 } // namespace
 } // namespace kelmar::test

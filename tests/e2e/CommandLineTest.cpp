@@ -4,6 +4,9 @@
 
 #include <QProcess>
 
+#include <utility>
+#include <vector>
+
 #include "support/JackReceiver.h"
 #include "support/JackServer.h"
 
@@ -16,13 +19,21 @@ struct Outcome {
     QString errors;
 };
 
-// `outputFile`: where standard output goes instead of the test.
-Outcome run(const QStringList& arguments, const QString& outputFile = {})
+// `outputFile`: where standard output goes instead of the test; `locale`:
+// the environment's language variables (the tests' own is C).
+Outcome run(const QStringList& arguments, const QString& outputFile = {},
+            const std::vector<std::pair<QString, QString>>& locale = {})
 {
     QProcess program;
     if (!outputFile.isEmpty())
         program.setStandardOutputFile(outputFile);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!locale.empty()) {
+        for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"})
+            environment.remove(name);
+    }
+    for (const auto& [name, value] : locale)
+        environment.insert(name, value);
     environment.remove("DISPLAY");
     environment.remove("WAYLAND_DISPLAY");
     environment.remove("QT_QPA_PLATFORM"); // Qt would go to X, and there is none
@@ -52,6 +63,24 @@ TEST(CommandLine, HelpAndVersionPrintAndEndWithoutADisplay)
 
     // output that cannot be written is no success
     EXPECT_EQ(run({"--version"}, "/dev/full").code, 1);
+}
+
+// The help and the refusals in the locale's language; in the C locale,
+// whatever LANGUAGE asks for, and in an English one, the same English bytes.
+TEST(CommandLine, HelpIsInTheLocalesLanguage)
+{
+    const Outcome german = run({"--help"}, {}, {{"LANG", "de_DE.UTF-8"}});
+    EXPECT_EQ(german.code, 0);
+    EXPECT_TRUE(german.output.startsWith("Aufruf: kelmar [Optionen]\n")) << german.output.toStdString();
+    for (const char* text : {"\nOptionen:\n", "Diese Hilfe zeigen und beenden.", "--output <NAME>", "--setup <DATEI>"})
+        EXPECT_TRUE(german.output.contains(QString::fromUtf8(text))) << text;
+    EXPECT_TRUE(run({"song.mid"}, {}, {{"LANG", "de_DE.UTF-8"}}).errors.endsWith("Mehr unter 'kelmar --help'.\n"));
+
+    const QString english = run({"--help"}).output;
+    EXPECT_TRUE(english.startsWith("Usage: kelmar [options]\n"));
+    EXPECT_EQ(run({"--help"}, {}, {{"LC_ALL", "C"}, {"LANGUAGE", "de"}}).output, english);
+    EXPECT_EQ(run({"--help"}, {}, {{"LANG", "POSIX"}}).output, english);
+    EXPECT_EQ(run({"--help"}, {}, {{"LANG", "en_GB.UTF-8"}}).output, english);
 }
 
 TEST(CommandLine, RefusesWhatItDoesNotKnowOnStandardError)

@@ -10,10 +10,14 @@ using TestApplication = QCoreApplication;
 
 // Every test program runs inside a Qt application, so ports can deliver
 // their signals; programs that test widgets run in a QApplication
-// (offscreen platform).
+// (offscreen platform). The C locale, whatever the developer's: the texts
+// the tests expect are the English ones, and the programs they start
+// inherit it. Tests of other languages ask for them themselves.
 int main(int argc, char* argv[])
 {
     qputenv("JACK_NO_START_SERVER", "1");
+    qputenv("LC_ALL", "C");
+    qunsetenv("LANGUAGE");
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     TestApplication app(argc, argv);

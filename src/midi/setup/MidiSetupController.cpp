@@ -1,5 +1,6 @@
 #include "midi/setup/MidiSetupController.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace kelmar {
@@ -7,7 +8,7 @@ namespace kelmar {
 MidiSetupController::MidiSetupController(MidiMessageLayer& midi, QWidget* parent)
     : midi_(midi)
     , parent_(parent)
-    , present_([parent](const QString& text) { QMessageBox::warning(parent, "MIDI Setup", text); })
+    , present_([parent](const QString& text) { QMessageBox::warning(parent, MidiSetupForm::tr("MIDI Setup"), text); })
 {
 }
 
@@ -29,9 +30,13 @@ MidiSetupForm& MidiSetupController::load()
     form_ = new MidiSetupForm(midi_, present_, parent_);
     // Told on standard error: the user named it on the command line.
     if (!preselectedOutput_.isEmpty() && !form_->preselectOutput(preselectedOutput_))
-        qWarning("kelmar: no MIDI output's name contains \"%s\"", qUtf8Printable(preselectedOutput_));
+        qWarning("%s", qUtf8Printable(QCoreApplication::translate("kelmar::MidiSetupController",
+                                                                  "kelmar: no MIDI output's name contains \"%1\"")
+                                          .arg(preselectedOutput_)));
     if (!preselectedInput_.isEmpty() && !form_->preselectInput(preselectedInput_))
-        qWarning("kelmar: no MIDI input's name contains \"%s\"", qUtf8Printable(preselectedInput_));
+        qWarning("%s", qUtf8Printable(QCoreApplication::translate("kelmar::MidiSetupController",
+                                                                  "kelmar: no MIDI input's name contains \"%1\"")
+                                          .arg(preselectedInput_)));
     return *form_;
 }
 

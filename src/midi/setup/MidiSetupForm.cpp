@@ -1,6 +1,7 @@
 #include "midi/setup/MidiSetupForm.h"
 
 #include <QAbstractItemView>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -8,7 +9,9 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <array>
 
+#include "midi/MessageTranslation.h"
 #include "midi/MidiDeviceCatalogue.h"
 #include "midi/MidiMessageLayer.h"
 #include "ui/FramePlacement.h"
@@ -17,6 +20,58 @@
 #include "ui/WindowFonts.h"
 
 namespace kelmar {
+
+namespace {
+
+constexpr const char* Context = "kelmar::MidiSetupForm";
+
+// The names the program itself gives devices: the default output and the
+// built-in synthesizer (FluidSynthBackend::DeviceLabel).
+constexpr std::array<const char*, 2> OwnDeviceNames = {
+    QT_TRANSLATE_NOOP("kelmar::MidiSetupForm", "Default output"),
+    QT_TRANSLATE_NOOP("kelmar::MidiSetupForm", "Built-in synthesizer"),
+};
+
+// What the lists add to the name of a device that is away (MidiDeviceEntry::AbsentMark).
+QString shownAbsentMark()
+{
+    return QCoreApplication::translate(Context, QT_TRANSLATE_NOOP("kelmar::MidiSetupForm", " (not present)"));
+}
+
+} // namespace
+
+QString MidiSetupForm::noInputText()
+{
+    return QCoreApplication::translate(Context, NoInputText);
+}
+
+QString MidiSetupForm::shownName(const std::string& listed)
+{
+    QString name = QString::fromStdString(listed);
+    const QString mark = QString::fromLatin1(MidiDeviceEntry::AbsentMark);
+    const bool absent = name.endsWith(mark);
+    if (absent)
+        name.chop(mark.size());
+    for (const char* own : OwnDeviceNames) {
+        if (name == QLatin1String(own))
+            name = QCoreApplication::translate(Context, own);
+    }
+    if (absent)
+        name += shownAbsentMark();
+    return name;
+}
+
+void MidiSetupForm::fill(QComboBox* list, const std::vector<std::string>& names)
+{
+    for (const std::string& name : names)
+        list->addItem(shownName(name), QString::fromStdString(name));
+}
+
+QString MidiSetupForm::listedName(const QComboBox* list, int position)
+{
+    const QVariant listed = list->itemData(position);
+    return listed.isValid() ? listed.toString() : list->itemText(position);
+}
 
 MidiSetupForm::MidiSetupForm(MidiMessageLayer& midi, FailurePresenter presentFailure, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
@@ -31,7 +86,7 @@ MidiSetupForm::MidiSetupForm(MidiMessageLayer& midi, FailurePresenter presentFai
 void MidiSetupForm::buildLayout()
 {
     setObjectName("MIDISetupForm");
-    setWindowTitle("MIDI Setup");
+    setWindowTitle(tr("MIDI Setup"));
     setModal(true);
     setFont(WindowFonts::sansBold());
     setFixedSize(Twips::toPixels(TwipRect{0, 0, 6315, 1200}).size());
@@ -39,11 +94,11 @@ void MidiSetupForm::buildLayout()
     // Created in tab order.
     comboMidiIn_ = place(new QComboBox(this), "ComboMidiIn", {120, 540, 2265, 315});
     comboMidiOut_ = place(new QComboBox(this), "ComboMidiOut", {2460, 540, 2265, 315});
-    label1_ = place(new QLabel("MIDI In Device", this), "Label1", {150, 240, 2115, 255});
-    label2_ = place(new QLabel("MIDI Out Device", this), "Label2", {2490, 240, 2025, 255});
-    cmdOk_ = place(new QPushButton("Ok", this), "CmdOk", {5010, 240, 1005, 375});
+    label1_ = place(new QLabel(tr("MIDI In Device"), this), "Label1", {150, 240, 2115, 255});
+    label2_ = place(new QLabel(tr("MIDI Out Device"), this), "Label2", {2490, 240, 2025, 255});
+    cmdOk_ = place(new QPushButton(tr("Ok"), this), "CmdOk", {5010, 240, 1005, 375});
     cmdOk_->setDefault(true);
-    cmdCancel_ = place(new QPushButton("Cancel", this), "CmdCancel", {5010, 690, 1005, 375});
+    cmdCancel_ = place(new QPushButton(tr("Cancel"), this), "CmdCancel", {5010, 690, 1005, 375});
     comboMidiIn_->setAccessibleName(label1_->text());
     comboMidiOut_->setAccessibleName(label2_->text());
 
@@ -64,8 +119,7 @@ void MidiSetupForm::load()
     for (QComboBox* list : {comboMidiIn_, comboMidiOut_})
         list->view()->setMinimumWidth(2 * list->width());
 
-    for (const std::string& name : midi_.ListMidiOutDevices())
-        comboMidiOut_->addItem(QString::fromStdString(name));
+    fill(comboMidiOut_, midi_.ListMidiOutDevices());
     // The first real device; the default output where there is none.
     comboMidiOut_->setCurrentIndex(comboMidiOut_->count() > 1 ? 1 : 0);
     midi_.output().setDeviceIndex(-1);
@@ -73,10 +127,9 @@ void MidiSetupForm::load()
 
     const std::vector<std::string> inputs = midi_.ListMidiInDevices();
     hasInputs_ = !inputs.empty();
-    for (const std::string& name : inputs)
-        comboMidiIn_->addItem(QString::fromStdString(name));
+    fill(comboMidiIn_, inputs);
     if (!hasInputs_)
-        comboMidiIn_->addItem(NoInputText);
+        comboMidiIn_->addItem(noInputText());
     comboMidiIn_->setCurrentIndex(0);
     midi_.input().setDeviceIndex(0);
     openInput(0);
@@ -99,15 +152,14 @@ void MidiSetupForm::relist()
     // keeping the chosen devices listed (marked not present) while they are
     // away. Each port's DeviceIndex follows its open device to its new position.
     auto refill = [](QComboBox* list, const std::vector<std::string>& names, const QString& fallback) {
-        const QString chosen = deviceName(list->currentText());
+        const QString chosen = deviceName(listedName(list, list->currentIndex()));
         list->clear();
-        for (const std::string& name : names)
-            list->addItem(QString::fromStdString(name));
+        fill(list, names);
         if (list->count() == 0)
             list->addItem(fallback);
         int found = 0;
         for (int i = 0; i < list->count(); ++i) {
-            if (deviceName(list->itemText(i)) == chosen)
+            if (deviceName(listedName(list, i)) == chosen)
                 found = i;
         }
         list->setCurrentIndex(found);
@@ -133,7 +185,7 @@ void MidiSetupForm::relist()
         in.keepListed(comboMidiIn_->currentIndex());
     const std::vector<std::string> inputs = midi_.ListMidiInDevices();
     hasInputs_ = !inputs.empty();
-    refill(comboMidiIn_, inputs, NoInputText);
+    refill(comboMidiIn_, inputs, noInputText());
     const int openIn = position(inputs, in.OpenDeviceName());
     in.setDeviceIndex(openIn >= 0 ? openIn : inIndex);
     showNotice();
@@ -145,9 +197,15 @@ QString MidiSetupForm::deviceName(const QString& listed)
     return listed.endsWith(mark) ? listed.chopped(mark.size()) : listed;
 }
 
+QString MidiSetupForm::shownDeviceName(const QString& shown)
+{
+    const QString mark = shownAbsentMark();
+    return shown.endsWith(mark) ? shown.chopped(mark.size()) : shown;
+}
+
 void MidiSetupForm::showNotice()
 {
-    const QString notice = QString::fromStdString(midi_.output().catalogue().notice());
+    const QString notice = MessageTranslation::translated(midi_.output().catalogue().notice());
     for (QComboBox* list : {comboMidiIn_, comboMidiOut_})
         list->setToolTip(notice);
 }
@@ -165,23 +223,24 @@ void MidiSetupForm::openInput(int position)
     if (!hasInputs_)
         return; // nothing to open; the list says so
     midi_.OpenMidiIn(position);
-    tell(midi_.input().LastError(), midi_.input().LastPending(), "input", comboMidiIn_->itemText(position));
+    tell(midi_.input().LastError(), midi_.input().LastPending(), Kind::Input, comboMidiIn_->itemText(position));
 }
 
 void MidiSetupForm::openOutput(int position)
 {
     midi_.OpenMidiOut(position);
-    tell(midi_.output().LastError(), midi_.output().LastPending(), "output", comboMidiOut_->itemText(position));
+    tell(midi_.output().LastError(), midi_.output().LastPending(), Kind::Output, comboMidiOut_->itemText(position));
 }
 
 // An open that failed says why; one that is not working yet says what it waits for.
-void MidiSetupForm::tell(const std::string& error, const std::string& pending, const char* kind, const QString& device)
+void MidiSetupForm::tell(const std::string& error, const std::string& pending, Kind kind, const QString& device)
 {
+    const QString failed = kind == Kind::Input ? tr("The MIDI input \"%1\" could not be opened.\n%2")
+                                               : tr("The MIDI output \"%1\" could not be opened.\n%2");
     if (!error.empty())
-        presentFailure_(QString("The MIDI %1 \"%2\" could not be opened.\n%3")
-                            .arg(QLatin1String(kind), deviceName(device), QString::fromStdString(error)));
+        presentFailure_(failed.arg(shownDeviceName(device), MessageTranslation::translated(error)));
     else if (!pending.empty())
-        presentFailure_(QString::fromStdString(pending));
+        presentFailure_(MessageTranslation::translated(pending));
 }
 
 void MidiSetupForm::onOk()
@@ -191,9 +250,12 @@ void MidiSetupForm::onOk()
     accept(); // hides; the dialog stays loaded
 }
 
+// The name as listed or as shown.
 bool MidiSetupForm::preselect(QComboBox* list, const QString& part)
 {
-    const int found = list->findText(part, Qt::MatchContains);
+    int found = list->findText(part, Qt::MatchContains);
+    if (found < 0)
+        found = list->findData(part, Qt::UserRole, Qt::MatchContains);
     if (found < 0)
         return false;
     list->setCurrentIndex(found);

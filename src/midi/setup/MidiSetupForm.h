@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -33,7 +34,13 @@ public:
 
     MidiSetupForm(MidiMessageLayer& midi, FailurePresenter presentFailure, QWidget* parent = nullptr);
 
-    static constexpr const char* NoInputText = "(no MIDI input device)";
+    static constexpr const char* NoInputText = QT_TRANSLATE_NOOP("kelmar::MidiSetupForm", "(no MIDI input device)");
+    // NoInputText in the user's language.
+    static QString noInputText();
+    // A device as the lists show it: the names the program gives its own
+    // devices and the mark of one that is away in the user's language; the
+    // names devices have elsewhere (JACK, ALSA) as they are.
+    static QString shownName(const std::string& listed);
 
     // Chooses the first output / input whose listed name contains `part`
     // (in any case), for Ok to open; false, with the choice left as it
@@ -46,6 +53,10 @@ protected:
 
 private:
     static bool preselect(QComboBox* list, const QString& part);
+    // Fills `list` with `names` as shown; each entry keeps its listed name.
+    static void fill(QComboBox* list, const std::vector<std::string>& names);
+    // The listed name of entry `position` (the shown one for the no-input entry).
+    static QString listedName(const QComboBox* list, int position);
     void buildLayout();
     void load();
     // Lists the devices afresh as load() does, keeping the chosen entries
@@ -55,9 +66,12 @@ private:
     void centreOnScreen();
     void openInput(int position);
     void openOutput(int position);
-    void tell(const std::string& error, const std::string& pending, const char* kind, const QString& device);
+    enum class Kind { Input, Output };
+    void tell(const std::string& error, const std::string& pending, Kind kind, const QString& device);
     // A listed name without the mark of a device that is not present.
     static QString deviceName(const QString& listed);
+    // The same of a shown name.
+    static QString shownDeviceName(const QString& shown);
     void onOk();
 
     MidiMessageLayer& midi_;

@@ -18,7 +18,7 @@ BigPicture::BigPicture(PerformanceAreas& areas, QWidget* owner)
     , areas_(areas)
 {
     setObjectName("BigPicture");
-    setWindowTitle("Big Picture");
+    setWindowTitle(tr("Big Picture"));
     resize(StartSize);
     FrameThrottle::install(this);
     auto* layout = new QVBoxLayout(this);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <array>
 
 #include "performance/PerformanceState.h"
@@ -28,8 +30,14 @@ struct PerformanceAreaLayout {
     std::array<TwipRect, 6> captions;
 };
 
+// Translated where they are shown (PerformanceAreaWidgets).
 inline constexpr std::array<const char*, 6> PerformanceAreaCaptions = {
-    "V:", "H:", "Vel:", "Pitch:", "VLimit:", "HLimit:",
+    QT_TRANSLATE_NOOP("kelmar::PerformanceAreaWidgets", "V:"),
+    QT_TRANSLATE_NOOP("kelmar::PerformanceAreaWidgets", "H:"),
+    QT_TRANSLATE_NOOP("kelmar::PerformanceAreaWidgets", "Vel:"),
+    QT_TRANSLATE_NOOP("kelmar::PerformanceAreaWidgets", "Pitch:"),
+    QT_TRANSLATE_NOOP("kelmar::PerformanceAreaWidgets", "VLimit:"),
+    QT_TRANSLATE_NOOP("kelmar::PerformanceAreaWidgets", "HLimit:"),
 };
 
 // Two mirrored layouts: areas 0 and 2 have their settings column on the

@@ -26,9 +26,9 @@ constexpr int FirstCaptionIndex = 1;
 // Controls whose tops differ by less than this stand on one row.
 constexpr int RowTolerance = 150;
 
-QCheckBox* checkBox(QWidget* parent, const char* caption, bool checked)
+QCheckBox* checkBox(QWidget* parent, const QString& caption, bool checked)
 {
-    auto* box = new QCheckBox(QString::fromLatin1(caption), parent);
+    auto* box = new QCheckBox(caption, parent);
     box->setFont(WindowFonts::sans());
     box->setChecked(checked);
     return box;
@@ -63,50 +63,57 @@ QLabel* modeBox(QWidget* parent)
     auto* box = new QLabel(QStringLiteral("1"), parent);
     box->setFont(WindowFonts::smallBold());
     styleAsValueBox(box);
-    setValueCaption(box, QStringLiteral("Pair"));
+    setValueCaption(box, PerformanceAreaWidgets::tr("Pair"));
     return box;
 }
 
 QLabel* infoLine(QWidget* parent)
 {
-    auto* line = new QLabel(QStringLiteral("off"), parent);
+    auto* line = new QLabel(PerformanceAreaWidgets::tr("off"), parent);
     line->setFont(WindowFonts::small());
     line->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     line->setFrameShape(QFrame::Box);
-    setValueCaption(line, QStringLiteral("Played"));
+    setValueCaption(line, PerformanceAreaWidgets::tr("Played"));
     return line;
 }
 
 template <typename T>
-T* described(T* control, const QString& name, const char* description)
+T* described(T* control, const QString& name, const QString& description = {})
 {
     control->setAccessibleName(name);
-    control->setAccessibleDescription(QString::fromLatin1(description));
+    control->setAccessibleDescription(description);
     return control;
 }
 
 // Names each control for assistive tools, with the area's number.
 void describeArea(const PerformanceAreaWidgets& w)
 {
-    const QString area = QStringLiteral(" %1").arg(w.index + 1);
-    described(w.PerfArea, QStringLiteral("Performance area") + area, "");
-    described(w.PerformanceImage, QStringLiteral("Performance area") + area, "");
-    described(w.PerfCheck, QStringLiteral("Mouse performance enabled") + area, "Plays the area's pointer movements");
-    described(w.MouseDownCheck, QStringLiteral("Mouse down only") + area, "Plays on presses only");
-    described(w.HeightCombo, QStringLiteral("Height parameter") + area, "What the vertical position plays");
-    described(w.WidthCombo, QStringLiteral("Width parameter") + area, "What the horizontal position plays");
-    described(w.VelText, QStringLiteral("Fixed velocity") + area, "Velocity when no axis plays it");
-    described(w.PitchText, QStringLiteral("Fixed pitch") + area, "Pitch when no axis plays it");
-    described(w.VLimitMin, QStringLiteral("Vertical lower limit") + area, "");
-    described(w.VLimitMax, QStringLiteral("Vertical upper limit") + area, "");
-    described(w.HLimitMin, QStringLiteral("Horizontal lower limit") + area, "");
-    described(w.HLimitMax, QStringLiteral("Horizontal upper limit") + area, "");
+    const int area = w.index + 1;
+    const auto named = [area](const char* name) { return PerformanceAreaWidgets::tr(name).arg(area); };
+    described(w.PerfArea, named(QT_TRANSLATE_NOOP("kelmar::PerformanceAreaWidgets", "Performance area %1")));
+    described(w.PerformanceImage, named(QT_TRANSLATE_NOOP("kelmar::PerformanceAreaWidgets", "Performance area %1")));
+    described(w.PerfCheck, named(QT_TRANSLATE_NOOP("kelmar::PerformanceAreaWidgets", "Mouse performance enabled %1")),
+              PerformanceAreaWidgets::tr("Plays the area's pointer movements"));
+    described(w.MouseDownCheck, named(QT_TRANSLATE_NOOP("kelmar::PerformanceAreaWidgets", "Mouse down only %1")),
+              PerformanceAreaWidgets::tr("Plays on presses only"));
+    described(w.HeightCombo, named(QT_TRANSLATE_NOOP("kelmar::PerformanceAreaWidgets", "Height parameter %1")),
+              PerformanceAreaWidgets::tr("What the vertical position plays"));
+    described(w.WidthCombo, named(QT_TRANSLATE_NOOP("kelmar::PerformanceAreaWidgets", "Width parameter %1")),
+              PerformanceAreaWidgets::tr("What the horizontal position plays"));
+    described(w.VelText, named(QT_TRANSLATE_NOOP("kelmar::PerformanceAreaWidgets", "Fixed velocity %1")),
+              PerformanceAreaWidgets::tr("Velocity when no axis plays it"));
+    described(w.PitchText, named(QT_TRANSLATE_NOOP("kelmar::PerformanceAreaWidgets", "Fixed pitch %1")),
+              PerformanceAreaWidgets::tr("Pitch when no axis plays it"));
+    described(w.VLimitMin, named(QT_TRANSLATE_NOOP("kelmar::PerformanceAreaWidgets", "Vertical lower limit %1")));
+    described(w.VLimitMax, named(QT_TRANSLATE_NOOP("kelmar::PerformanceAreaWidgets", "Vertical upper limit %1")));
+    described(w.HLimitMin, named(QT_TRANSLATE_NOOP("kelmar::PerformanceAreaWidgets", "Horizontal lower limit %1")));
+    described(w.HLimitMax, named(QT_TRANSLATE_NOOP("kelmar::PerformanceAreaWidgets", "Horizontal upper limit %1")));
 }
 
 void addCaptions(QWidget* frame, int index, const PerformanceAreaLayout& layout)
 {
     for (std::size_t k = 0; k < layout.captions.size(); ++k) {
-        auto* caption = new QLabel(QString::fromLatin1(PerformanceAreaCaptions[k]), frame);
+        auto* caption = new QLabel(PerformanceAreaWidgets::tr(PerformanceAreaCaptions[k]), frame);
         caption->setFont(WindowFonts::small());
         place(caption, "FormulatorLabel", FirstCaptionIndex + 6 * index + static_cast<int>(k), layout.captions[k]);
     }
@@ -123,8 +130,8 @@ PerformanceAreaWidgets PerformanceAreaWidgets::build(int index, QWidget* contain
     QWidget* f = w.PerfArea;
 
     // Alt+M stays with the MIDI menu; P marks the box.
-    w.PerfCheck = place(checkBox(f, "Mouse &Performance Enabled", true), "PerfCheck", index, at.PerfCheck);
-    w.MouseDownCheck = place(checkBox(f, "Mouse &Down Only", false), "MouseDownCheck", index, at.MouseDownCheck);
+    w.PerfCheck = place(checkBox(f, tr("Mouse &Performance Enabled"), true), "PerfCheck", index, at.PerfCheck);
+    w.MouseDownCheck = place(checkBox(f, tr("Mouse &Down Only"), false), "MouseDownCheck", index, at.MouseDownCheck);
     w.PerformanceImage = place(new PerformancePicture(f), "PerformanceImage", index, at.PerformanceImage);
     w.PerfModeLabel = place(modeBox(f), "PerfModeLabel", index, at.PerfModeLabel);
     w.InfoLabel = place(infoLine(f), "InfoLabel", index, at.InfoLabel);

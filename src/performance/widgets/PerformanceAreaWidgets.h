@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include <array>
 
 class QCheckBox;
@@ -39,6 +41,8 @@ struct PerformanceAreaWidgets {
 
     // The members that PerfCheck switches on and off, in switching order.
     std::array<QWidget*, 10> switchedMembers() const;
+
+    Q_DECLARE_TR_FUNCTIONS(kelmar::PerformanceAreaWidgets)
 };
 
 } // namespace kelmar

@@ -13,6 +13,7 @@
 #include "performance/ExtendedPairs.h"
 #include "performance/PairTable.h"
 #include "performance/widgets/PerformancePicture.h"
+#include "performance/widgets/PerformanceWords.h"
 
 namespace kelmar {
 
@@ -37,7 +38,7 @@ QStringList namesOf(const std::array<std::string_view, N>& list, std::size_t fro
 {
     QStringList names;
     for (std::size_t k = from; k < N; ++k)
-        names.append(QString::fromLatin1(list[k].data(), static_cast<qsizetype>(list[k].size())));
+        names.append(PerformanceWords::parameter(list[k]));
     return names;
 }
 
@@ -184,8 +185,8 @@ void PerformanceAreas::showGuides(int index, PerformancePicture* picture) const
             QString name;
             if (band < found->noteNames.size()) {
                 name = QString::fromStdString(found->noteNames[band]);
-                if (!every && !(name.startsWith('C') && !name.startsWith("C#")))
-                    name.clear();
+                name = every || (name.startsWith('C') && !name.startsWith("C#")) ? PerformanceWords::note(name)
+                                                                                  : QString();
             }
             lines.push_back({found->edges[k], name});
         }
@@ -289,7 +290,7 @@ void PerformanceAreas::showReadout(int index, const std::optional<std::string>& 
 {
     if (!readout)
         return;
-    const QString text = QString::fromStdString(*readout);
+    const QString text = PerformanceWords::readout(*readout);
     showReadoutText(area(index).InfoLabel, text);
     emit readoutShown(index, text);
 }
@@ -298,8 +299,8 @@ void PerformanceAreas::showPair(int index, const PairView& view)
 {
     const PerformanceAreaWidgets& w = area(index);
     showValue(w.PerfModeLabel, QString::fromStdString(view.modeText));
-    showValue(w.InfoLabel, QString::fromStdString(view.infoText));
-    w.PerformanceImage->setAccessibleDescription(QStringLiteral("Pair %1: height %2, width %3")
+    showValue(w.InfoLabel, PerformanceWords::readout(view.infoText));
+    w.PerformanceImage->setAccessibleDescription(PerformanceAreaWidgets::tr("Pair %1: height %2, width %3")
                                                      .arg(w.PerfModeLabel->text().trimmed(),
                                                           w.HeightCombo->currentText(), w.WidthCombo->currentText()));
     if (view.velTextEnabled)
