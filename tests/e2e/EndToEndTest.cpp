@@ -116,7 +116,11 @@ TEST_F(EndToEndTest, PlaysThroughJackWithThePointerAndLeavesThroughTheMenu)
 {
     chooseListenerInSetupDialog();
     ASSERT_FALSE(HasFatalFailure());
-    runCommand("jack_connect Kelmar:midi_out dump:input");
+    // The dump's port is there before the dump runs; JACK2 connects only to a client that runs.
+    ASSERT_TRUE(waitUntil([] {
+        runCommand("jack_connect Kelmar:midi_out dump:input 2>/dev/null");
+        return runCommand("jack_lsp -c Kelmar:midi_out").find("dump:input") != std::string::npos;
+    }, 10000)) << "Kelmar's output could not be connected to the dump";
 
     // The window carries the program's icon (window managers show it).
     const std::string icon = runCommand("xprop -id " + std::to_string(window) + " _NET_WM_ICON");

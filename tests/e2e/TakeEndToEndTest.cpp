@@ -67,10 +67,11 @@ protected:
         }
     }
 
-    // Short periods, so that the receiver's times tell when a message went
-    // out; a short client timeout, so that the killed program does not hold
-    // up the receiver's end for long.
-    JackServer jack{JackServer::Scheduling::Plain, 64, 200};
+    // Short periods, run in real time as on a musician's desktop, so that
+    // the receiver's times tell when a message went out, also on a busy
+    // machine; a short client timeout, so that the killed program does not
+    // hold up the receiver's end for long.
+    JackServer jack{JackServer::Scheduling::Realtime, 64, 200};
     XDisplay display;
     JackReceiver listener{"listener"};
     QTemporaryDir home;

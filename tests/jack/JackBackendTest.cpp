@@ -16,6 +16,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <unistd.h>
@@ -97,10 +98,19 @@ protected:
         const auto found = std::find(names.begin(), names.end(), port);
         if (found == names.end())
             return ::testing::AssertionFailure() << port << " is not listed";
-        layer.OpenMidiOut(static_cast<int>(found - names.begin()));
-        if (out.IsOpen() != 1)
-            return ::testing::AssertionFailure() << "opening failed: " << out.LastError();
-        return ::testing::AssertionSuccess();
+        // A peer registers its port before it runs, and JACK2 connects only
+        // to a client that runs: jack_midi_dump, say, locks its large
+        // memory in between. The open is tried again until it runs.
+        const auto deadline = std::chrono::steady_clock::now() + 10s;
+        for (;;) {
+            layer.OpenMidiOut(static_cast<int>(found - names.begin()));
+            if (out.IsOpen() == 1)
+                return ::testing::AssertionSuccess();
+            if (std::chrono::steady_clock::now() > deadline
+                || out.LastError().find("could not connect") == std::string::npos)
+                return ::testing::AssertionFailure() << "opening failed: " << out.LastError();
+            std::this_thread::sleep_for(50ms);
+        }
     }
 
     ::testing::AssertionResult openInputFrom(const std::string& port)
