@@ -5,7 +5,8 @@
 namespace kelmar {
 
 ErrorBox::ErrorBox(QWidget* parent)
-    : parent_(parent)
+    : QObject(parent)
+    , parent_(parent)
 {
 }
 
