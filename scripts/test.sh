@@ -11,10 +11,6 @@ if [ "${1:-}" = "--sanitize" ]; then
   export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
   export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
   export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
-  # Qt's Wayland window decorations (a plugin) leak a little and are unloaded
-  # before the leak check, which then cannot name them to leave them out;
-  # the plain build tests them.
-  export QT_WAYLAND_DISABLE_WINDOWDECORATION=1
 else
   build="$root/build"
   # Tests and benchmarks on again where scripts/run.sh built the program alone.
