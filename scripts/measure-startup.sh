@@ -46,4 +46,4 @@ peer=()
 if [ "${KELMAR_NO_PEER:-0}" != 1 ] && command -v jack-keyboard >/dev/null; then
   peer=("$(command -v jack-keyboard)" jack-keyboard)
 fi
-"$build/bench/kelmar_startup_probe" "$build/src/kelmar" "$runs" "${peer[@]}"
+"$root/build/bench/kelmar_startup_probe" "$build/src/kelmar" "$runs" "${peer[@]}"
