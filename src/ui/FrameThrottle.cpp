@@ -39,6 +39,11 @@ bool FrameThrottle::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != window_ || event->type() != QEvent::UpdateRequest)
         return QObject::eventFilter(watched, event);
+    if (released_) {
+        released_ = false;
+        sinceLastPaint_.start();
+        return false; // the held request, now due
+    }
     if (waiting_)
         return true;
     const int frame = frameMilliseconds();
@@ -49,7 +54,7 @@ bool FrameThrottle::eventFilter(QObject* watched, QEvent* event)
     waiting_ = true;
     QTimer::singleShot(static_cast<int>(frame - sinceLastPaint_.elapsed()), Qt::PreciseTimer, this, [this] {
         waiting_ = false;
-        sinceLastPaint_.start();
+        released_ = true;
         QCoreApplication::postEvent(window_, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
     });
     return true;

@@ -29,7 +29,8 @@ private:
 
     QWidget* window_;
     QElapsedTimer sinceLastPaint_;
-    bool waiting_ = false; // a request is held back for the next frame
+    bool waiting_ = false;  // a request is held back for the next frame
+    bool released_ = false; // the held request is on its way and paints
 };
 
 } // namespace kelmar
