@@ -3,12 +3,15 @@
 #include "midi/alsa/AlsaBackend.h"
 #include "midi/jack/JackBackend.h"
 #include "midi/jack/JackControl.h"
+#include "midi/synth/FluidSynthAudioDriver.h"
 #include "midi/synth/FluidSynthBackend.h"
 
 namespace kelmar {
 
 std::unique_ptr<MidiDeviceCatalogue> SystemMidi::createCatalogue(Sound sound)
 {
+    // Before the backends' threads start, which read the environment.
+    FluidSynthAudioDriver::prepareEnvironment();
     auto catalogue = std::make_unique<MidiDeviceCatalogue>();
     // JACK first: where a JACK server runs, the synthesizer plays through
     // the program's own JACK client, which the server wakes anyway.

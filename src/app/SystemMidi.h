@@ -13,6 +13,8 @@ public:
     // default output), JACK and the ALSA sequencer, each only if it works.
     // The JACK client starts opening at once, in the background.
     // Sound::Off: the synthesizer starts no audio driver (only listing).
+    // Call it before the program starts threads of its own: it sets the
+    // environment the backends read.
     enum class Sound { On, Off };
     static std::unique_ptr<MidiDeviceCatalogue> createCatalogue(Sound sound = Sound::On);
 

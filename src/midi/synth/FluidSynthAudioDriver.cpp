@@ -1,6 +1,7 @@
 #include "midi/synth/FluidSynthAudioDriver.h"
 
 #include <array>
+#include <cstdlib>
 #include <cstdint>
 #include <string_view>
 
@@ -60,10 +61,23 @@ void stopSdlAudio()
         quit(SdlInitAudio);
 }
 
+// What the sound server is told this program plays (FluidSynth's own
+// default); a role the user set is kept.
+constexpr const char* MediaRoleVariable = "PULSE_PROP_media.role";
+constexpr const char* MediaRole = "music";
+
 } // namespace
+
+void FluidSynthAudioDriver::prepareEnvironment()
+{
+    ::setenv(MediaRoleVariable, MediaRole, 0);
+}
 
 void FluidSynthAudioDriver::configure(fluid_settings_t* settings)
 {
+    // The role is in the environment already (prepareEnvironment): an empty
+    // one keeps FluidSynth from setting it from the synthesizer's thread.
+    fluid().fluid_settings_setstr(settings, "audio.pulseaudio.media-role", "");
     fluid().fluid_settings_setint(settings, "audio.period-size", PeriodSize);
     fluid().fluid_settings_setint(settings, "audio.periods", Periods);
     // JACK: connect to the system's playback ports if there are any (a

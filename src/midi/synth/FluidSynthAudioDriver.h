@@ -21,6 +21,11 @@ public:
     // The audio settings wanted of every driver, set before the synthesizer
     // is created from `settings`.
     static void configure(fluid_settings_t* settings);
+    // Sets the process environment the drivers read. Call it before any
+    // thread of the program starts: the environment is not thread-safe,
+    // and FluidSynth's PulseAudio driver would otherwise add a variable
+    // from the synthesizer's thread while the window's thread reads others.
+    static void prepareEnvironment();
 
     FluidSynthAudioDriver() = default;
     ~FluidSynthAudioDriver() { stop(); }
