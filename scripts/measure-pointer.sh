@@ -43,7 +43,14 @@ xdotool key --window "$dialog" Return 2>/dev/null || true
 sleep 1
 window="$(xdotool search --name '^Kelmar$' | head -n 1)"
 eval "$(xdotool getwindowgeometry --shell "$window")"
-left=$((X + 157)) top=$((Y + 103)) # area 0's picture, 138 x 102 pixels
+# Area 0's picture (138 x 102 pixels): its top left blue pixel, found on
+# the screen, as the menu bar's height depends on the fonts.
+xdotool mousemove 0 0
+sleep 0.2
+corner="$(import -window root -crop "300x300+$X+$Y" txt:- 2>/dev/null \
+  | awk -F'[,:]' '/#0000FF/ && $1 < 250 {print $1, $2; exit}')"
+read -r dx dy <<<"${corner:-157 122}"
+left=$((X + dx)) top=$((Y + dy))
 cpu() { awk '{print $14 + $15}' "/proc/$kelmar/stat"; }
 ticks="$(getconf CLK_TCK)"
 steps=()

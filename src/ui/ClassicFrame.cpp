@@ -1,5 +1,6 @@
 #include "ui/ClassicFrame.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace kelmar {
@@ -14,7 +15,7 @@ ClassicFrame::ClassicFrame(const QString& caption, QWidget* parent)
 {
 }
 
-void ClassicFrame::paintEvent(QPaintEvent*)
+void ClassicFrame::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
     const QFontMetrics metrics(font());
@@ -27,7 +28,8 @@ void ClassicFrame::paintEvent(QPaintEvent*)
     p.setPen(palette().color(QPalette::Mid));
     p.drawRect(box);
 
-    if (title().isEmpty())
+    // The caption is measured and drawn only where it is to be repainted.
+    if (title().isEmpty() || !event->region().intersects(QRect(0, 0, width(), metrics.height())))
         return;
     const int width = metrics.horizontalAdvance(title()) + 2 * CaptionPad;
     const QRect caption(CaptionLeft, 0, width, metrics.height());

@@ -73,6 +73,9 @@ QLabel* infoLine(QWidget* parent)
     line->setFont(WindowFonts::small());
     line->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     line->setFrameShape(QFrame::Box);
+    // Opaque: the readout changes with every move, and repainting it then
+    // needs nothing of the frames behind it.
+    line->setAutoFillBackground(true);
     setValueCaption(line, PerformanceAreaWidgets::tr("Played"));
     return line;
 }
