@@ -21,7 +21,16 @@ JACK_NO_START_SERVER=1 jackd -n "$server" -r -d dummy -r 48000 -p 256 >/dev/null
 jackd=$!
 home="$(mktemp -d)"
 pids=()
-trap 'kill "${pids[@]}" $jackd $xvfb 2>/dev/null; wait 2>/dev/null; rm -rf "$displayfile" "$home"' EXIT
+# The JACK clients end before their server: a server killed under them
+# leaves their entries in /dev/shm, which later servers trip over.
+finish() {
+  kill "${pids[@]}" 2>/dev/null
+  wait "${pids[@]}" 2>/dev/null
+  kill $jackd $xvfb 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$displayfile" "$home"
+}
+trap finish EXIT
 for _ in $(seq 100); do
   [ -s "$displayfile" ] && JACK_DEFAULT_SERVER="$server" jack_lsp >/dev/null 2>&1 && break
   sleep 0.05
