@@ -33,6 +33,10 @@ struct JackReceiver::Shared {
     std::atomic<std::uint64_t> arrived{0};
     std::atomic<std::uint64_t> dropped{0};
     std::atomic<std::uint64_t> cycles{0};
+    std::atomic<std::uint64_t> missed{0};
+    jack_client_t* client = nullptr;
+    jack_nframes_t lastFrame = 0;
+    bool ranBefore = false;
     jack_port_t* inPort = nullptr;
     jack_port_t* outPort = nullptr;
 };
@@ -43,6 +47,7 @@ JackReceiver::JackReceiver(const std::string& name)
     jack_client_t* client = jack_client_open(name.c_str(), JackNoStartServer, nullptr);
     if (!client)
         return;
+    shared_->client = client;
     shared_->inPort = jack_port_register(client, "in", JACK_DEFAULT_MIDI_TYPE, JackPortIsInput, 0);
     shared_->outPort = jack_port_register(client, "out", JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0);
     if (!shared_->inPort || !shared_->outPort
@@ -55,6 +60,8 @@ JackReceiver::JackReceiver(const std::string& name)
     name_ = jack_get_client_name(client);
     received_.reserve(Capacity);
 }
+
+std::uint64_t JackReceiver::missedCycles() const { return shared_->missed.load(); }
 
 JackReceiver::~JackReceiver()
 {
@@ -76,6 +83,12 @@ int JackReceiver::onProcess(jack_nframes_t frames, void* shared)
 {
     auto& s = *static_cast<Shared*>(shared);
     s.cycles.fetch_add(1); // counted as it begins: events it brings count in
+    // A cycle whose frames passed without this client running is missed.
+    const jack_nframes_t frame = jack_last_frame_time(s.client);
+    if (s.ranBefore && frame - s.lastFrame > frames)
+        s.missed.fetch_add((frame - s.lastFrame) / frames - 1);
+    s.lastFrame = frame;
+    s.ranBefore = true;
     void* in = jack_port_get_buffer(s.inPort, frames);
     const jack_nframes_t count = jack_midi_get_event_count(in);
     const jack_time_t now = count > 0 ? jack_get_time() : 0;

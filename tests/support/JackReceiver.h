@@ -51,6 +51,10 @@ public:
     std::uint64_t dropped() const;
     // Process cycles the client has begun, the one running now included.
     std::uint64_t cycles() const;
+    // Cycles the server ran without this client (PipeWire goes on without a
+    // client that is late; JACK2 waits for it): what reached the input port
+    // in such a cycle is lost to it.
+    std::uint64_t missedCycles() const;
 
     // Sends up to MaxBatch events, each up to MaxEventBytes long, from the
     // output port in the same period, in this order. False if refused.
