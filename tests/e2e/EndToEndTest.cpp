@@ -67,10 +67,7 @@ protected:
         ASSERT_TRUE(jack.running());
         ASSERT_TRUE(display.running());
         ASSERT_TRUE(listener.ok());
-        ::setenv("HOME", home.path().toLocal8Bit().constData(), 1);
-        ::setenv("XDG_CONFIG_HOME", (home.path() + "/.config").toLocal8Bit().constData(), 1);
-        ::setenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit().constData(), 1);
-        ::setenv("QT_QPA_PLATFORM", "xcb", 1); // the program shows itself on the X display
+        useProgramHome(home, runtime);
         dump = &jack.startPeer({"jack_midi_dump", "dump"}, {.captureOutput = true});
         ASSERT_TRUE(jack.waitForPort("dump:input"));
         program = &startProgram(jack);

@@ -53,10 +53,7 @@ protected:
         ASSERT_TRUE(jack.running());
         ASSERT_TRUE(display.running());
         ASSERT_TRUE(listener.ok());
-        ::setenv("HOME", home.path().toLocal8Bit().constData(), 1);
-        ::setenv("XDG_CONFIG_HOME", (home.path() + "/.config").toLocal8Bit().constData(), 1);
-        ::setenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit().constData(), 1);
-        ::setenv("QT_QPA_PLATFORM", "xcb", 1);
+        useProgramHome(home, runtime);
     }
 
     // The server goes on before anything is stopped, so that every client closes.

@@ -45,9 +45,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(jack.running() && display.running() && listener.ok());
-        ::setenv("HOME", home.path().toLocal8Bit().constData(), 1);
-        ::setenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit().constData(), 1);
-        ::setenv("QT_QPA_PLATFORM", "xcb", 1);
+        useProgramHome(home, runtime);
         program = &startProgram(jack, {"--record", take.toStdString(), "--output", "listener"});
         const unsigned long dialog = waitForSetupDialog(display, *program);
         ASSERT_NE(dialog, 0u);

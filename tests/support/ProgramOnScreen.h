@@ -5,7 +5,9 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <QTemporaryDir>
 
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,6 +17,16 @@
 namespace kelmar::test {
 
 // Helpers for tests that drive the real program on an X display.
+
+// Gives the programs this test starts `home` and `runtime` as their home
+// and runtime folders, and the X display to show themselves on.
+inline void useProgramHome(const QTemporaryDir& home, const QTemporaryDir& runtime)
+{
+    ::setenv("HOME", home.path().toLocal8Bit().constData(), 1);
+    ::setenv("XDG_CONFIG_HOME", (home.path() + "/.config").toLocal8Bit().constData(), 1);
+    ::setenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit().constData(), 1);
+    ::setenv("QT_QPA_PLATFORM", "xcb", 1);
+}
 
 // Starts the program, with `arguments`, as a client of the test's server,
 // keeping its stderr.
