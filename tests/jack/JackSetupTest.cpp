@@ -29,7 +29,9 @@ class JackSetupTest : public ::testing::Test {
 protected:
     JackSetupTest()
     {
-        catalogue.addBackend(std::make_unique<JackBackend>("Kelmar"));
+        auto backend = std::make_unique<JackBackend>("Kelmar");
+        jack = backend.get();
+        catalogue.addBackend(std::move(backend));
         setup.setFailurePresenter([this](const QString& text) { told << text; });
         layer.setErrorPresenter([this](const std::string& text) { reported << QString::fromStdString(text); });
     }
@@ -66,12 +68,26 @@ protected:
         list(name)->setCurrentIndex(at);
     }
     void press(const char* button) { setup.form()->findChild<QPushButton*>(button)->click(); }
+    // Does `send` until `arrived`; again only when cycles were missed in
+    // between (PipeWire runs on without a client that is late, and what
+    // that client's ports held is lost).
+    bool arrives(const std::function<void()>& send, const std::function<bool()>& arrived)
+    {
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            const std::uint64_t missed = jack->missedCycles() + receiver->missedCycles();
+            send();
+            if (test::waitUntil(arrived, 2000))
+                return true;
+            if (jack->missedCycles() + receiver->missedCycles() == missed)
+                return false;
+        }
+        return false;
+    }
     // A note sent now reaches the receiver.
     ::testing::AssertionResult plays(std::uint8_t note)
     {
         receiver->clear();
-        layer.SendMidi(0x90, note, 100);
-        if (!receiver->waitFor(1))
+        if (!arrives([&] { layer.SendMidi(0x90, note, 100); }, [&] { return !receiver->received().empty(); }))
             return ::testing::AssertionFailure() << "note " << int(note) << " did not arrive";
         if (receiver->received() != Events{{0x90, note, 100}})
             return ::testing::AssertionFailure() << "other bytes arrived";
@@ -80,6 +96,7 @@ protected:
 
     test::JackServer server;
     std::unique_ptr<test::JackReceiver> receiver;
+    JackBackend* jack = nullptr;
     MidiDeviceCatalogue catalogue;
     MidiOutputPort out{catalogue};
     MidiInputPort in{catalogue};
@@ -116,8 +133,9 @@ TEST_F(JackSetupTest, ADeviceAwayWhenTheDialogIsShownStaysChosenAndIsUsedAgainWh
     startReceiver();
     ASSERT_TRUE(test::waitUntil([&] { return out.IsOpen() == 1 && in.IsOpen() == 1; }));
     EXPECT_TRUE(plays(62));
-    ASSERT_TRUE(receiver->send({{0x91, 64, 90}})); // comes in again, and is echoed
-    EXPECT_TRUE(test::waitUntil([&] { return receiver->received().size() == 2; }));
+    // Comes in again, and is echoed.
+    EXPECT_TRUE(arrives([&] { EXPECT_TRUE(receiver->send({{0x91, 64, 90}})); },
+                        [&] { return receiver->received().size() >= 2; }));
     EXPECT_EQ(receiver->received().back(), (test::JackReceiver::Event{0x91, 64, 90}));
     // Shown again, the device is listed as it is now: present.
     showAnd([&] {

@@ -159,6 +159,11 @@ std::string JackBackend::notice() const
                    : "The JACK server does not answer; its MIDI ports are listed once it does.";
 }
 
+std::uint64_t JackBackend::missedCycles() const
+{
+    return client_ ? client_->missedCycles() : 0;
+}
+
 std::shared_ptr<AudioHost> JackBackend::audioHost() const
 {
     return audioHost_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -50,6 +51,10 @@ public:
     OpenResult<MidiInputDevice> openAbsentInput(const std::string& name, MidiInputQueue& queue) override;
     std::string notice() const override;
     void setListsChanged(std::function<void()> changed) override;
+
+    // Process cycles the server ran without our client, whose events were
+    // lost (see JackProcessCycle); 0 while no client is open.
+    std::uint64_t missedCycles() const;
 
     // The client as an audio host for a synthesizer (see JackAudioHost);
     // attaching to it waits for the open that openInBackground() started.

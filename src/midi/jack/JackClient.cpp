@@ -49,7 +49,7 @@ JackClient::JackClient(Key, jack_client_t* handle, jack_port_t* outPort, jack_po
                        std::shared_ptr<JackControl> control)
     : handle_(handle)
     , control_(std::move(control))
-    , cycle_(outPort, inPort)
+    , cycle_(handle, outPort, inPort)
     , links_(*this, outPort, inPort)
 {
 }

@@ -122,6 +122,8 @@ public:
     void send(const MidiBytes& message);
     // Messages send() has dropped since the client opened.
     std::uint64_t dropped() const noexcept { return dropped_.load(); }
+    // Process cycles the server ran without this client (see JackProcessCycle).
+    std::uint64_t missedCycles() const noexcept { return cycle_.missedCycles(); }
 
     // Connects `peer` to our input port and pushes what it sends into `queue`.
     LinkOutcome connectInput(const std::string& peer, MidiInputQueue& queue) { return links_.connectInput(peer, queue); }
