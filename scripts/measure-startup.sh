@@ -6,7 +6,8 @@
 # used while idle for 5 s.
 # Each run also starts jack-keyboard (another JACK client, from Debian), the
 # same way, and the ratios of the medians are printed at the end (skip it
-# with KELMAR_NO_PEER=1).
+# with KELMAR_NO_PEER=1). KELMAR_PEER=qt measures a bare Qt Widgets dialog
+# (bench/QtFloor.cpp) in its place: the floor of any Qt program here.
 # Usage: scripts/measure-startup.sh [RUNS] [BUILD_DIR]
 # With KELMAR_NO_JACK=1 no JACK server runs (the program finds none). The
 # probe's own switches (KELMAR_PROBE_THREADS=1 for each thread's idle CPU,
@@ -43,7 +44,9 @@ for _ in $(seq 100); do
 done
 export DISPLAY="$display" JACK_DEFAULT_SERVER="$server"
 peer=()
-if [ "${KELMAR_NO_PEER:-0}" != 1 ] && command -v jack-keyboard >/dev/null; then
+if [ "${KELMAR_PEER:-}" = qt ]; then
+  peer=("$root/build/bench/kelmar_qt_floor" "Qt floor")
+elif [ "${KELMAR_NO_PEER:-0}" != 1 ] && command -v jack-keyboard >/dev/null; then
   peer=("$(command -v jack-keyboard)" jack-keyboard)
 fi
 "$root/build/bench/kelmar_startup_probe" "$build/src/kelmar" "$runs" "${peer[@]}"
