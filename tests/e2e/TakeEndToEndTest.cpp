@@ -108,11 +108,14 @@ TEST_F(TakeEndToEndTest, HoldsWhatTheReceiverGotInOrderAndInTime)
     std::vector<double> sorted = apart;
     std::nth_element(sorted.begin(), sorted.begin() + static_cast<std::ptrdiff_t>(sorted.size() / 2), sorted.end());
     const double median = sorted[sorted.size() / 2];
-    // Nearly all within 2 ms; on a busy machine (the sanitizers' build, the
-    // suite beside) a cycle now and then comes late, never by more than a few.
+    // Nearly all within 2 ms. On a busy machine (the sanitizers' build, the
+    // suite beside) a cycle now and then comes late: that delays arrival
+    // only, by up to a few periods or, on a loaded virtual machine, more.
+    // Arriving early would mean the take's time is late: never more than a few.
     std::size_t close = 0;
     for (std::size_t i = 0; i < apart.size(); ++i) {
-        EXPECT_NEAR(apart[i], median, 5.0) << "message " << i;
+        EXPECT_GE(apart[i], median - 5.0) << "message " << i;
+        EXPECT_LE(apart[i], median + 100.0) << "message " << i;
         close += std::abs(apart[i] - median) <= 2.0 ? 1 : 0;
     }
     EXPECT_GE(20 * close, 19 * apart.size()) << close << " of " << apart.size() << " within 2 ms";
