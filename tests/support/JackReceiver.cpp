@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "midi/SpscRing.h"
+#include "midi/jack/MissedCycles.h"
 
 namespace kelmar::test {
 
@@ -33,10 +34,8 @@ struct JackReceiver::Shared {
     std::atomic<std::uint64_t> arrived{0};
     std::atomic<std::uint64_t> dropped{0};
     std::atomic<std::uint64_t> cycles{0};
-    std::atomic<std::uint64_t> missed{0};
+    MissedCycles missed;
     jack_client_t* client = nullptr;
-    jack_nframes_t lastFrame = 0;
-    bool ranBefore = false;
     jack_port_t* inPort = nullptr;
     jack_port_t* outPort = nullptr;
 };
@@ -61,7 +60,7 @@ JackReceiver::JackReceiver(const std::string& name)
     received_.reserve(Capacity);
 }
 
-std::uint64_t JackReceiver::missedCycles() const { return shared_->missed.load(); }
+std::uint64_t JackReceiver::missedCycles() const { return shared_->missed.missed(); }
 
 JackReceiver::~JackReceiver()
 {
@@ -83,12 +82,7 @@ int JackReceiver::onProcess(jack_nframes_t frames, void* shared)
 {
     auto& s = *static_cast<Shared*>(shared);
     s.cycles.fetch_add(1); // counted as it begins: events it brings count in
-    // A cycle whose frames passed without this client running is missed.
-    const jack_nframes_t frame = jack_last_frame_time(s.client);
-    if (s.ranBefore && frame - s.lastFrame > frames)
-        s.missed.fetch_add((frame - s.lastFrame) / frames - 1);
-    s.lastFrame = frame;
-    s.ranBefore = true;
+    s.missed.count(s.client, frames);
     void* in = jack_port_get_buffer(s.inPort, frames);
     const jack_nframes_t count = jack_midi_get_event_count(in);
     const jack_time_t now = count > 0 ? jack_get_time() : 0;

@@ -27,22 +27,12 @@ int JackProcessCycle::process(jack_nframes_t frames, void* self) noexcept
 {
     auto* cycle = static_cast<JackProcessCycle*>(self);
     cycle->lastCycle_.store(backpressure::now());
-    cycle->countMissed(frames);
+    cycle->missed_.count(cycle->client_, frames);
     cycle->writeOutput(frames);
     cycle->readInput(frames);
     cycle->writeAudio(frames);
     cycle->cycles_.fetch_add(1);
     return 0;
-}
-
-// A cycle whose frames passed since the last call without one is missed.
-void JackProcessCycle::countMissed(jack_nframes_t frames) noexcept
-{
-    const jack_nframes_t frame = jack_last_frame_time(client_);
-    if (ranBefore_ && frames > 0 && frame - lastFrame_ > frames)
-        missed_.fetch_add((frame - lastFrame_) / frames - 1);
-    lastFrame_ = frame;
-    ranBefore_ = true;
 }
 
 void JackProcessCycle::expectCycles() noexcept

@@ -8,6 +8,7 @@
 
 #include "midi/MidiMessage.h"
 #include "midi/SpscRing.h"
+#include "midi/jack/MissedCycles.h"
 
 namespace kelmar {
 
@@ -53,9 +54,8 @@ public:
     // Cycles completed, and when the last one began (backpressure::now()).
     std::uint64_t cycles() const noexcept { return cycles_.load(); }
     std::int64_t lastCycle() const noexcept { return lastCycle_.load(); }
-    // Cycles the server ran without calling this client: PipeWire goes on
-    // without a client that is late, and what its ports held then is lost.
-    std::uint64_t missedCycles() const noexcept { return missed_.load(); }
+    // Cycles the server ran without calling this client (see MissedCycles).
+    std::uint64_t missedCycles() const noexcept { return missed_.missed(); }
     // Before activation: counts as running until the first cycles are due.
     void expectCycles() noexcept;
 
@@ -80,16 +80,13 @@ private:
     void writeOutput(jack_nframes_t frames) noexcept;
     void readInput(jack_nframes_t frames) noexcept;
     void writeAudio(jack_nframes_t frames) noexcept;
-    void countMissed(jack_nframes_t frames) noexcept;
 
     jack_client_t* const client_;
     jack_port_t* const outPort_;
     jack_port_t* const inPort_;
     std::atomic<std::uint64_t> cycles_{0};
     std::atomic<std::int64_t> lastCycle_{0};
-    std::atomic<std::uint64_t> missed_{0};
-    jack_nframes_t lastFrame_ = 0; // the callback's own
-    bool ranBefore_ = false;
+    MissedCycles missed_;
     SpscRing<MidiBytes, OutputCapacity> outRing_;
     // The open input's queue, and how many callbacks are using it right now.
     std::atomic<MidiInputQueue*> inputQueue_{nullptr};
