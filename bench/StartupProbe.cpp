@@ -10,7 +10,8 @@
 // jack-keyboard) right after, measured the same way to its first window
 // called TITLE (no dialog to answer), and the ratios of the medians are
 // printed: the program's time, memory and idle CPU over the peer's.
-// KELMAR_PROBE_THREADS=1 also prints each thread's idle CPU time;
+// KELMAR_PROBE_THREADS=1 also prints each thread's CPU time until the dialog
+// shows and while idle;
 // KELMAR_PROBE_VERBOSE=1 lets the program's own messages through to stderr;
 // KELMAR_PROBE_STACKS=1 prints the program's stacks if the dialog never shows.
 #include <X11/Xlib.h>
@@ -46,6 +47,7 @@ struct Sample {
     double idleCpuMs = 0;      // summed over the threads, to the nanosecond
     double idleTicksMs = 0;    // the whole process, in clock ticks (10 ms)
     std::map<std::string, double> threadCpuMs; // idle CPU per thread name
+    std::map<std::string, double> startThreadCpuMs; // CPU per thread until the dialog is on screen
     long residentKb() const { return anonKb + fileKb; }
 };
 
@@ -168,7 +170,8 @@ Sample measure(const Target& target, bool quietProgram)
     if (dialog) {
         sample.dialogMs = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
         const std::string mainThread = std::string("/").append(std::to_string(pid));
-        for (const auto& [thread, ms] : threadCpuMs(pid)) {
+        sample.startThreadCpuMs = threadCpuMs(pid);
+        for (const auto& [thread, ms] : sample.startThreadCpuMs) {
             sample.startCpuMs += ms;
             if (thread.ends_with(mainThread))
                 sample.startMainCpuMs = ms;
@@ -245,8 +248,11 @@ void print(const char* what, int run, const Sample& s, bool perThread)
                 static_cast<double>(s.anonKb) / 1024.0, static_cast<double>(s.fileKb) / 1024.0, s.idleCpuMs,
                 s.idleTicksMs);
     if (perThread) {
-        for (const auto& [thread, ms] : s.threadCpuMs)
-            std::printf("    thread %-28s %6.1f ms\n", thread.c_str(), ms);
+        for (const auto& [thread, ms] : s.threadCpuMs) {
+            const auto start = s.startThreadCpuMs.find(thread);
+            std::printf("    thread %-28s start %6.1f ms, idle %6.1f ms\n", thread.c_str(),
+                        start == s.startThreadCpuMs.end() ? 0.0 : start->second, ms);
+        }
     }
 }
 
@@ -267,7 +273,7 @@ int main(int argc, char* argv[])
     }
     const int runs = argc > 2 ? std::atoi(argv[2]) : 7;
     XSetErrorHandler(ignoreXErrors);
-    // KELMAR_PROBE_THREADS=1 also lists each thread's CPU time while idle.
+    // KELMAR_PROBE_THREADS=1 also lists each thread's CPU time at start and idle.
     const char* listThreads = std::getenv("KELMAR_PROBE_THREADS");
     const bool perThread = listThreads && std::string(listThreads) == "1";
     // KELMAR_PROBE_VERBOSE=1 lets the program's messages through to stderr.
