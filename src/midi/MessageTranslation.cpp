@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace kelmar {
@@ -102,6 +103,15 @@ struct Pattern {
     const char* sentence;
     QRegularExpression match;
     qsizetype fixed; // characters outside the variable parts
+    QString head;    // the fixed text before the first variable part
+    QString tail;    // and after the last one
+
+    // A quick test that passes every message the pattern matches: most
+    // sentences never need their expression compiled.
+    bool mayMatch(const QString& message) const
+    {
+        return message.size() >= fixed && message.startsWith(head) && message.endsWith(tail);
+    }
 };
 
 // The sentences as patterns, those with more fixed text first: of two that
@@ -115,14 +125,20 @@ std::vector<Pattern> patterns()
         QString expression = QStringLiteral("^");
         qsizetype fixed = 0;
         qsizetype from = 0;
+        std::optional<QString> head;
         for (const QRegularExpressionMatch& m : part.globalMatch(text)) {
+            if (!head)
+                head = text.left(m.capturedStart());
             expression += QRegularExpression::escape(text.mid(from, m.capturedStart() - from)) + QStringLiteral("(.*?)");
             fixed += m.capturedStart() - from;
             from = m.capturedEnd();
         }
         expression += QRegularExpression::escape(text.mid(from)) + QStringLiteral("$");
         fixed += text.size() - from;
-        list.push_back({sentence, QRegularExpression(expression, QRegularExpression::DotMatchesEverythingOption), fixed});
+        // A sentence without variable parts is all head.
+        const QString tail = head ? text.mid(from) : QString();
+        list.push_back({sentence, QRegularExpression(expression, QRegularExpression::DotMatchesEverythingOption), fixed,
+                        head.value_or(text), tail});
     }
     std::stable_sort(list.begin(), list.end(), [](const Pattern& a, const Pattern& b) { return a.fixed > b.fixed; });
     return list;
@@ -134,6 +150,8 @@ QString MessageTranslation::translated(const QString& message)
 {
     static const std::vector<Pattern> known = patterns();
     for (const Pattern& pattern : known) {
+        if (!pattern.mayMatch(message))
+            continue;
         const QRegularExpressionMatch m = pattern.match.match(message);
         if (!m.hasMatch())
             continue;
