@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -165,6 +166,14 @@ TEST_P(LanguagesTest, MenusSetupDialogAndReadoutsAreInTheLanguage)
     EXPECT_EQ(PerformanceWords::readout("Pitch 62 D4, Vel 90"), QString::fromUtf8(language.readout));
     EXPECT_EQ(MessageTranslation::translated(std::string("The MIDI output \"x\" cannot play: The JACK server has shut down.")),
               QString::fromUtf8(language.lostOutput));
+    // Sentences without a variable part, with parts between fixed text, and of parts alone.
+    const auto tr = [](const char* sentence) { return QCoreApplication::translate("kelmar::MessageTranslation", sentence); };
+    const char* const none = "No MIDI output is available.";
+    EXPECT_EQ(MessageTranslation::translated(std::string(none)), tr(none));
+    EXPECT_EQ(MessageTranslation::translated(std::string("The MIDI input \"a\" reported error 7.")),
+              tr("The MIDI input \"%1\" reported error %2.").arg("a", "7"));
+    EXPECT_EQ(MessageTranslation::translated(std::string(none) + "\nThe device could not be opened."),
+              tr("%1\n%2").arg(tr(none), tr("The device could not be opened.")));
 }
 
 TEST_P(LanguagesTest, AccessKeysAreUniqueInEveryMenuAndWindow)
