@@ -10,7 +10,7 @@
 # (bench/QtFloor.cpp) in its place: the floor of any Qt program here.
 # Usage: scripts/measure-startup.sh [RUNS] [BUILD_DIR]
 # With KELMAR_NO_JACK=1 no JACK server runs (the program finds none). The
-# probe's own switches (KELMAR_PROBE_THREADS=1 for each thread's idle CPU,
+# probe's own switches (KELMAR_PROBE_THREADS=1 for each thread's CPU at start and idle,
 # see bench/StartupProbe.cpp) pass through.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
