@@ -13,9 +13,14 @@ using TestApplication = QCoreApplication;
 // (offscreen platform). The C locale, whatever the developer's: the texts
 // the tests expect are the English ones, and the programs they start
 // inherit it. Tests of other languages ask for them themselves.
+// No session bus: an address that fails at once. Without one, Qt's
+// accessibility bridge in the programs the tests start would have libdbus
+// launch a bus, forking the multi-threaded program, whose child can then
+// hang under the address sanitizer; nor do tests reach a developer's own.
 int main(int argc, char* argv[])
 {
     qputenv("JACK_NO_START_SERVER", "1");
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/kelmar-tests-have-no-session-bus");
     qputenv("LC_ALL", "C");
     qunsetenv("LANGUAGE");
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
