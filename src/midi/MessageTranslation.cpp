@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <array>
-#include <optional>
 #include <vector>
 
 namespace kelmar {
@@ -125,20 +124,18 @@ std::vector<Pattern> patterns()
         QString expression = QStringLiteral("^");
         qsizetype fixed = 0;
         qsizetype from = 0;
-        std::optional<QString> head;
+        qsizetype head = text.size(); // where the first variable part starts
         for (const QRegularExpressionMatch& m : part.globalMatch(text)) {
-            if (!head)
-                head = text.left(m.capturedStart());
+            head = std::min(head, m.capturedStart());
             expression += QRegularExpression::escape(text.mid(from, m.capturedStart() - from)) + QStringLiteral("(.*?)");
             fixed += m.capturedStart() - from;
             from = m.capturedEnd();
         }
         expression += QRegularExpression::escape(text.mid(from)) + QStringLiteral("$");
         fixed += text.size() - from;
-        // A sentence without variable parts is all head.
-        const QString tail = head ? text.mid(from) : QString();
+        // Without variable parts, head and tail are both the whole sentence.
         list.push_back({sentence, QRegularExpression(expression, QRegularExpression::DotMatchesEverythingOption), fixed,
-                        head.value_or(text), tail});
+                        text.left(head), text.mid(from)});
     }
     std::stable_sort(list.begin(), list.end(), [](const Pattern& a, const Pattern& b) { return a.fixed > b.fixed; });
     return list;
