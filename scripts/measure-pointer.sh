@@ -22,14 +22,15 @@ jackd=$!
 home="$(mktemp -d)"
 pids=()
 # The JACK clients end before their server: a server killed under them
-# leaves their entries in /dev/shm, which later servers trip over. Each step
-# goes on whatever the one before returned (a program already gone, one that
-# a signal ended): a server left running keeps the JACK lock from the tests.
+# leaves their entries in /dev/shm, which later servers trip over. Every step
+# runs whatever the one before returned (a program already gone, one that a
+# signal ended): a server left running keeps the JACK lock from the tests.
 finish() {
-  kill "${pids[@]}" 2>/dev/null || true
-  wait "${pids[@]}" 2>/dev/null || true
-  kill $jackd $xvfb 2>/dev/null || true
-  wait 2>/dev/null || true
+  set +e
+  kill "${pids[@]}" 2>/dev/null
+  wait "${pids[@]}" 2>/dev/null
+  kill $jackd $xvfb 2>/dev/null
+  wait 2>/dev/null
   rm -rf "$displayfile" "$home"
 }
 trap finish EXIT

@@ -33,8 +33,8 @@ if [ "${KELMAR_NO_JACK:-0}" != 1 ]; then
   JACK_NO_START_SERVER=1 jackd -n "$server" -r -d dummy -r 48000 -p 256 >/dev/null 2>&1 &
   jackd=$!
 fi
-# Each step goes on whatever the one before returned (a server already gone).
-trap 'kill $xvfb $jackd 2>/dev/null || true; wait 2>/dev/null || true; rm -f "$displayfile"' EXIT
+# Every step runs whatever the one before returned (a server already gone).
+trap 'set +e; kill $xvfb $jackd 2>/dev/null; wait 2>/dev/null; rm -f "$displayfile"' EXIT
 for _ in $(seq 100); do
   display=":$(head -n 1 "$displayfile")"
   if [ "$display" != ":" ]; then
