@@ -70,7 +70,13 @@ QLabel* modeBox(QWidget* parent)
 QLabel* infoLine(QWidget* parent)
 {
     auto* line = new QLabel(PerformanceAreaWidgets::tr("off"), parent);
-    line->setFont(WindowFonts::small());
+    // The readout changes with every move: plain text, and a font that
+    // skips shaping where the script needs none (note names, numbers), so
+    // that each repaint only looks up glyphs.
+    QFont font = WindowFonts::small();
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    line->setFont(font);
+    line->setTextFormat(Qt::PlainText);
     line->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     line->setFrameShape(QFrame::Box);
     // Opaque: the readout changes with every move, and repainting it then
