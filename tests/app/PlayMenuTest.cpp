@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPointingDevice>
 #include <QTabletEvent>
 #include <QTest>
@@ -48,6 +49,19 @@ protected:
     }
 
     test::LoadedMainWindow started;
+};
+
+// What a widget is asked to repaint.
+class PaintWatch : public QObject {
+public:
+    explicit PaintWatch(QWidget* widget) { widget->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent*>(event)->rect();
+        return false;
+    }
+    QRegion painted;
 };
 
 } // namespace
@@ -148,6 +162,33 @@ TEST_F(PlayMenuTest, TheBigPicturePlaysItsAreaScaledToItsOwnSize)
     QCoreApplication::sendEvent(picture, &move);
     EXPECT_EQ(started.midi.sent(), (Bytes{{0x90, 65, 63}}));
     EXPECT_EQ(area(0).InfoLabel->text(), "Pitch 65, Vel 63");
+}
+
+// Each move over the Big Picture shows a new caption: repainting all of a
+// large picture for it took a whole display frame of CPU.
+TEST_F(PlayMenuTest, ANewCaptionRepaintsOnlyTheBigPicturesCorner)
+{
+    started.window.play().setExtended(true);
+    started.window.showBigPicture(0);
+    BigPicture* big = started.window.bigPicture();
+    big->resize(1000, 700);
+    PerformancePicture* picture = big->picture();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(big));
+    ASSERT_TRUE(test::waitUntil([&] { return picture->size() == QSize(1000, 700); }));
+    PaintWatch watch(picture);
+    QRegion& painted = watch.painted;
+    ASSERT_TRUE(test::waitUntil([&] { return !painted.isEmpty(); })); // shown at its new size
+    QTest::qWait(100);
+    for (const QPointF at : {QPointF(100, 600), QPointF(900, 100)}) {
+        painted = QRegion();
+        QMouseEvent move(QEvent::MouseMove, at, picture->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(picture, &move);
+        ASSERT_TRUE(test::waitUntil([&] { return !painted.isEmpty(); }));
+        const QRect corner = painted.boundingRect();
+        EXPECT_LT(corner.width() * corner.height(), 1000 * 700 / 8);
+        EXPECT_EQ(corner.right(), 1000 - 1 - 12);
+        EXPECT_LT(corner.top(), 12);
+    }
 }
 
 TEST_F(PlayMenuTest, BendAndModulationAreListedOnlyUnderExtendedPlay)

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QTabletEvent>
 
@@ -15,6 +16,13 @@ constexpr QRgb Blue = qRgb(0, 0, 255);
 constexpr int ValueCount = PerformancePicture::MaxValue + 1; // a pointer scales by extent / 127
 constexpr int MarkerRadius = 3;
 constexpr int ShiftStep = 10;
+constexpr int CaptionFlags = Qt::AlignTop | Qt::AlignRight;
+
+// Where the caption goes: inside the picture, clear of its edges.
+QRect captionBox(const QRect& picture)
+{
+    return picture.adjusted(12, 8, -12, -8);
+}
 
 int clampValue(int value)
 {
@@ -41,6 +49,7 @@ void PerformancePicture::setGuides(std::vector<Guide> rows, std::vector<Guide> c
 {
     rows_ = std::move(rows);
     columns_ = std::move(columns);
+    backdrop_ = QImage();
     update();
 }
 
@@ -48,15 +57,54 @@ void PerformancePicture::setCaption(const QString& caption)
 {
     if (caption == caption_)
         return;
+    const QRect before = captionRect();
     caption_ = caption;
-    update();
+    update(before | captionRect());
 }
 
-void PerformancePicture::paintEvent(QPaintEvent*)
+QFont PerformancePicture::captionFont() const
 {
-    QPainter painter(this);
+    QFont big = font();
+    big.setPixelSize(std::max(14, height() / 14));
+    big.setBold(true);
+    return big;
+}
+
+QRect PerformancePicture::captionRect() const
+{
+    if (caption_.isEmpty())
+        return {};
+    const QRect box = captionBox(rect());
+    // A pixel or two more for the antialiased edges of the glyphs.
+    return QFontMetrics(captionFont()).boundingRect(box, CaptionFlags, caption_).adjusted(-2, -2, 2, 2) & box;
+}
+
+const QImage& PerformancePicture::backdrop()
+{
+    const qreal ratio = devicePixelRatioF();
+    if (!backdrop_.isNull() && backdropSize_ == size() && backdrop_.devicePixelRatio() == ratio)
+        return backdrop_;
+    backdropSize_ = size();
+    backdrop_ = QImage(size() * ratio, QImage::Format_RGB32);
+    backdrop_.setDevicePixelRatio(ratio);
+    QPainter painter(&backdrop_);
+    painter.setFont(font());
     painter.drawImage(rect(), image_);
     paintGuides(painter);
+    return backdrop_;
+}
+
+void PerformancePicture::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    const QRect dirty = event->rect();
+    painter.drawImage(dirty, backdrop(), QRectF(dirty.topLeft() * backdrop_.devicePixelRatio(),
+                                                dirty.size() * backdrop_.devicePixelRatio()));
+    if (!caption_.isEmpty() && dirty.intersects(captionRect())) {
+        painter.setFont(captionFont());
+        painter.setPen(QColor(255, 255, 255, 200));
+        painter.drawText(captionBox(rect()), CaptionFlags, caption_);
+    }
     if (!hasFocus())
         return;
     // The focus: a dotted white frame, and the play position as a small ring.
@@ -66,11 +114,11 @@ void PerformancePicture::paintEvent(QPaintEvent*)
     painter.drawEllipse(pointFor(play_), MarkerRadius, MarkerRadius);
 }
 
-// Faint lines and small labels, and the caption large in the top-left
-// corner: nothing covers the picture where the pointer plays.
+// Faint lines and small labels: nothing covers the picture where the
+// pointer plays.
 void PerformancePicture::paintGuides(QPainter& painter) const
 {
-    if (rows_.empty() && columns_.empty() && caption_.isEmpty())
+    if (rows_.empty() && columns_.empty())
         return;
     const QColor faint(255, 255, 255, 70);
     const QColor label(255, 255, 255, 150);
@@ -88,14 +136,6 @@ void PerformancePicture::paintGuides(QPainter& painter) const
         painter.drawText(QPointF(4, g.at * height() - 3), g.label);
     for (const Guide& g : columns_)
         painter.drawText(QPointF(g.at * width() + 3, height() - 4), g.label);
-    if (caption_.isEmpty())
-        return;
-    QFont big = painter.font();
-    big.setPixelSize(std::max(14, height() / 14));
-    big.setBold(true);
-    painter.setFont(big);
-    painter.setPen(QColor(255, 255, 255, 200));
-    painter.drawText(rect().adjusted(12, 8, -12, -8), Qt::AlignTop | Qt::AlignRight, caption_);
 }
 
 void PerformancePicture::mouseMoveEvent(QMouseEvent* event)
@@ -217,6 +257,13 @@ void PerformancePicture::focusOutEvent(QFocusEvent* event)
 {
     update();
     QWidget::focusOutEvent(event);
+}
+
+void PerformancePicture::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange)
+        backdrop_ = QImage(); // the guides' labels
+    QWidget::changeEvent(event);
 }
 
 } // namespace kelmar

@@ -49,7 +49,8 @@ public:
         QString label;
     };
     void setGuides(std::vector<Guide> rows, std::vector<Guide> columns);
-    // A text drawn large at the picture's corner (what was just played).
+    // A text drawn large at the picture's corner (what was just played);
+    // a new one repaints only that corner.
     void setCaption(const QString& caption);
 
 signals:
@@ -72,12 +73,21 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     bool movePlayPosition(int key, int step);
 
-    QImage image_;
+    // The stretched image with its guides, drawn once for each size and
+    // set of guides: a repaint copies the part it needs.
+    const QImage& backdrop();
     void paintGuides(QPainter& painter) const;
+    QFont captionFont() const;
+    QRect captionRect() const;
+
+    QImage image_;
+    QImage backdrop_;
+    QSize backdropSize_;
 
     QPoint play_{MaxValue / 2, MaxValue / 2};
     std::vector<Guide> rows_;
