@@ -98,8 +98,12 @@ void PerformancePicture::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     const QRect dirty = event->rect();
-    painter.drawImage(dirty, backdrop(), QRectF(dirty.topLeft() * backdrop_.devicePixelRatio(),
-                                                dirty.size() * backdrop_.devicePixelRatio()));
+    if (rows_.empty() && columns_.empty()) {
+        painter.drawImage(rect(), image_); // solid blue: nothing worth keeping
+    } else {
+        const qreal ratio = backdrop().devicePixelRatio();
+        painter.drawImage(dirty, backdrop_, QRectF(dirty.topLeft() * ratio, dirty.size() * ratio));
+    }
     if (!caption_.isEmpty() && dirty.intersects(captionRect())) {
         painter.setFont(captionFont());
         painter.setPen(QColor(255, 255, 255, 200));
