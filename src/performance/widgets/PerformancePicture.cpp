@@ -97,14 +97,12 @@ const QImage& PerformancePicture::backdrop()
 void PerformancePicture::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    const QRect dirty = event->rect();
     if (rows_.empty() && columns_.empty()) {
         painter.drawImage(rect(), image_); // solid blue: nothing worth keeping
     } else {
-        const qreal ratio = backdrop().devicePixelRatio();
-        painter.drawImage(dirty, backdrop_, QRectF(dirty.topLeft() * ratio, dirty.size() * ratio));
+        painter.drawImage(QPoint(0, 0), backdrop()); // pixel for pixel, only where the repaint is
     }
-    if (!caption_.isEmpty() && dirty.intersects(captionRect())) {
+    if (!caption_.isEmpty() && event->rect().intersects(captionRect())) {
         painter.setFont(captionFont());
         painter.setPen(QColor(255, 255, 255, 200));
         painter.drawText(captionBox(rect()), CaptionFlags, caption_);
