@@ -40,6 +40,14 @@ double percentile(std::vector<double>& samples, double fraction)
 
 // Moves over `picture`, each to another place, timing each event from
 // the widget to the bytes the recording device is handed.
+// Area 0 in the Big Picture at 1,000 x 700: its picture.
+QWidget* bigPicture(MainWindow& window)
+{
+    window.showBigPicture(0);
+    window.bigPicture()->resize(1000, 700);
+    return window.bigPicture()->picture();
+}
+
 void movesOver(benchmark::State& state, test::RecordingMidiRig& midi, QWidget* picture)
 {
     constexpr std::size_t ClearEvery = 8192;
@@ -105,12 +113,7 @@ void BM_PointerMovePainted(benchmark::State& state)
     if (state.range(0) >= 1)
         window.play().setExtended(true);
     window.show();
-    QWidget* picture = window.areas().area(0).PerformanceImage;
-    if (state.range(0) == 2) {
-        window.showBigPicture(0);
-        window.bigPicture()->resize(1000, 700);
-        picture = window.bigPicture()->picture();
-    }
+    QWidget* picture = state.range(0) == 2 ? bigPicture(window) : window.areas().area(0).PerformanceImage;
     QCoreApplication::processEvents();
     int k = 0;
     for (auto _ : state) {
@@ -142,12 +145,7 @@ void BM_PointerMoveBigPicture(benchmark::State& state)
     window.areas().fillAxisLists();
     window.play().setExtended(true);
     window.show();
-    QWidget* picture = window.areas().area(0).PerformanceImage;
-    if (state.range(0) == 1) {
-        window.showBigPicture(0);
-        window.bigPicture()->resize(1000, 700);
-        picture = window.bigPicture()->picture();
-    }
+    QWidget* picture = state.range(0) == 1 ? bigPicture(window) : window.areas().area(0).PerformanceImage;
     QCoreApplication::processEvents();
     movesOver(state, midi, picture);
 }
