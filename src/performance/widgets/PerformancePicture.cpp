@@ -57,9 +57,8 @@ void PerformancePicture::setCaption(const QString& caption)
 {
     if (caption == caption_)
         return;
-    const QRect before = captionRect();
     caption_ = caption;
-    update(before | captionRect());
+    update(captionStrip());
 }
 
 QFont PerformancePicture::captionFont() const
@@ -70,13 +69,13 @@ QFont PerformancePicture::captionFont() const
     return big;
 }
 
-QRect PerformancePicture::captionRect() const
+// The caption's line across the top, whatever its text: found without
+// laying the text out, as the caption changes with every move.
+QRect PerformancePicture::captionStrip() const
 {
-    if (caption_.isEmpty())
-        return {};
     const QRect box = captionBox(rect());
     // A pixel or two more for the antialiased edges of the glyphs.
-    return QFontMetrics(captionFont()).boundingRect(box, CaptionFlags, caption_).adjusted(-2, -2, 2, 2) & box;
+    return QRect(box.topLeft(), QSize(box.width(), QFontMetrics(captionFont()).height() + 2)) & box;
 }
 
 const QImage& PerformancePicture::backdrop()
@@ -102,7 +101,7 @@ void PerformancePicture::paintEvent(QPaintEvent* event)
     } else {
         painter.drawImage(QPoint(0, 0), backdrop()); // pixel for pixel, only where the repaint is
     }
-    if (!caption_.isEmpty() && event->rect().intersects(captionRect())) {
+    if (!caption_.isEmpty() && event->rect().intersects(captionStrip())) {
         painter.setFont(captionFont());
         painter.setPen(QColor(255, 255, 255, 200));
         painter.drawText(captionBox(rect()), CaptionFlags, caption_);

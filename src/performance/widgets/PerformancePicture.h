@@ -50,7 +50,7 @@ public:
     };
     void setGuides(std::vector<Guide> rows, std::vector<Guide> columns);
     // A text drawn large at the picture's corner (what was just played);
-    // a new one repaints only that corner.
+    // a new one repaints only its line.
     void setCaption(const QString& caption);
 
 signals:
@@ -83,7 +83,7 @@ private:
     const QImage& backdrop();
     void paintGuides(QPainter& painter) const;
     QFont captionFont() const;
-    QRect captionRect() const;
+    QRect captionStrip() const;
 
     QImage image_;
     QImage backdrop_;
